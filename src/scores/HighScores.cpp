@@ -1,0 +1,113 @@
+// SPDX-FileCopyrightText: 2026 Zentile developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "scores/HighScores.h"
+
+#include "board/CaptionNumber.h"
+#include "board/GameState.h"
+#include "window/Dialogs.h"
+#include "window/GameView.h"
+
+#include <limits>
+
+namespace {
+
+const QString Title = QStringLiteral("Zentile");
+
+} // namespace
+
+HighScores::HighScores(GameView &view, Dialogs &dialogs, GameState &state, const QString &dataDir)
+    : m_view(view)
+    , m_dialogs(dialogs)
+    , m_state(state)
+    , m_file(dataDir)
+{
+}
+
+std::optional<HighScoreFile::Table> HighScores::readTable()
+{
+    QString error;
+    auto table = m_file.read(&error);
+    if (!table) {
+        m_dialogs.inform(error, Title);
+        return std::nullopt;
+    }
+    m_state.HighScoreBuffer = table->back();
+    return table;
+}
+
+void HighScores::writeTable(const HighScoreFile::Table &table)
+{
+    QString error;
+    if (m_file.write(table, &error))
+        m_state.HighScoreBuffer = table.back();
+    else
+        m_dialogs.inform(error, Title);
+}
+
+int HighScores::placeFor(const HighScoreFile::Table &table, qint64 score)
+{
+    for (int i = 0; i < HighScoreFile::Places; ++i) {
+        if (score > table[i].Score)
+            return i;
+    }
+    return -1;
+}
+
+bool HighScores::enter(HighScoreFile::Table &table, qint64 score, const QString &name)
+{
+    const int place = placeFor(table, score);
+    if (place < 0)
+        return false;
+    for (int k = HighScoreFile::Places - 1; k > place; --k) {
+        table[k] = table[k - 1];
+        table[k].Rank = static_cast<qint16>(k + 1);
+    }
+    // A score too big for the file's field is kept at the field's largest value.
+    const qint64 stored = std::min<qint64>(score, std::numeric_limits<qint16>::max());
+    table[place] = {static_cast<qint16>(place + 1), static_cast<qint16>(stored), HighScoreRecord::encodeName(name)};
+    return true;
+}
+
+void HighScores::CheckHighScore()
+{
+    auto table = readTable();
+    if (!table)
+        return;
+    const qint64 score = CaptionNumber::value(m_view.caption(ValueLabel::Score));
+    if (placeFor(*table, score) < 0)
+        return;
+    // The file stays as it was until the name is known.
+    const QString name = m_dialogs.askText(QStringLiteral("You got a high score, please enter your name:"),
+                                           QStringLiteral("High Score"), QStringLiteral("Name"));
+    enter(*table, score, name);
+    writeTable(*table);
+}
+
+QString HighScores::tableText(const HighScoreFile::Table &table)
+{
+    const QString gap(8, QLatin1Char(' '));
+    QString text = QStringLiteral("Rank     Score       Name\r\n\r\n");
+    for (const HighScoreRecord &record : table) {
+        text += CaptionNumber::padded(record.Rank, 2) + QLatin1Char('.') + gap + CaptionNumber::padded(record.Score, 5)
+            + gap + record.displayName() + QStringLiteral("\r\n");
+    }
+    return text;
+}
+
+void HighScores::mnuScores_Click()
+{
+    if (const auto table = readTable())
+        m_dialogs.inform(tableText(*table), QStringLiteral("Zentile - High Scores"));
+}
+
+void HighScores::mnuReset_Click()
+{
+    if (m_dialogs.confirm(QStringLiteral("Are you sure you want to reset your high scores?"),
+                          QStringLiteral("Reset High Scores")))
+        ResetScores();
+}
+
+void HighScores::ResetScores()
+{
+    writeTable(HighScoreFile::emptyTable());
+}

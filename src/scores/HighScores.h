@@ -1,0 +1,41 @@
+// SPDX-FileCopyrightText: 2026 Zentile developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "scores/HighScoreFile.h"
+
+class Dialogs;
+class GameView;
+struct GameState;
+
+// Enters a final score into the table, shows the table and resets it.
+class HighScores
+{
+public:
+    HighScores(GameView &view, Dialogs &dialogs, GameState &state, const QString &dataDir);
+
+    const HighScoreFile &file() const { return m_file; }
+
+    // Puts the score shown in the window into the table under a name the player types.
+    void CheckHighScore();
+    void mnuScores_Click();
+    void mnuReset_Click();
+    // Writes the empty table.
+    void ResetScores();
+
+    // The text the "High Scores" box shows.
+    static QString tableText(const HighScoreFile::Table &table);
+    // `table` with `score` entered at the first place it beats; false when it beats none.
+    static bool enter(HighScoreFile::Table &table, qint64 score, const QString &name);
+    // The first place (0 to 9) whose score `score` beats, or -1.
+    static int placeFor(const HighScoreFile::Table &table, qint64 score);
+
+private:
+    std::optional<HighScoreFile::Table> readTable();
+    void writeTable(const HighScoreFile::Table &table);
+
+    GameView &m_view;
+    Dialogs &m_dialogs;
+    GameState &m_state;
+    HighScoreFile m_file;
+};

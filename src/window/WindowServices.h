@@ -1,0 +1,21 @@
+// SPDX-FileCopyrightText: 2026 Zentile developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "board/RandomSource.h"
+#include "window/Dialogs.h"
+
+#include <QString>
+#include <QUrl>
+
+#include <functional>
+#include <memory>
+
+// What the window takes from outside; anything left empty gets the real thing.
+struct WindowServices
+{
+    std::unique_ptr<RandomSource> random;         // a clock-seeded source
+    std::unique_ptr<Dialogs> dialogs;             // QMessageBox and QInputDialog
+    QString dataDir;                              // the executable's directory
+    std::function<void(const QUrl &)> openUrl;    // the desktop's browser
+};

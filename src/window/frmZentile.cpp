@@ -1,0 +1,494 @@
+// SPDX-FileCopyrightText: 2026 Zentile developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "window/frmZentile.h"
+
+#include "board/ClockRandomSource.h"
+#include "board/GameState.h"
+#include "clock/Game.h"
+#include "window/BoardSurface.h"
+#include "window/CaptionButton.h"
+#include "window/QtDialogs.h"
+#include "window/TileLabel.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QLayout>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTimer>
+
+const QString frmZentile::HelpAddress = QStringLiteral("https://zentile.example.org/blog/entry/zentile-game/");
+
+namespace {
+
+constexpr int TwipsPerPixel = 15;
+
+QRect fromTwips(int left, int top, int width, int height)
+{
+    return {left / TwipsPerPixel, top / TwipsPerPixel, width / TwipsPerPixel, height / TwipsPerPixel};
+}
+
+QFont verdana(qreal points)
+{
+    QFont font(QStringLiteral("Verdana"));
+    font.setPointSizeF(points);
+    font.setWeight(QFont::Normal);
+    return font;
+}
+
+template<typename Widget>
+Widget *place(Widget *widget, const char *name, const QRect &geometry)
+{
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const QRect &geometry,
+                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
+{
+    auto *label = place(new QLabel(text, parent), name, geometry);
+    label->setAlignment(alignment);
+    return label;
+}
+
+QLabel *makeValueBox(QWidget *parent, const char *name, const QString &text, const QRect &geometry,
+                     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
+{
+    QLabel *label = makeLabel(parent, name, text, geometry, alignment);
+    label->setFrameStyle(QFrame::Box | QFrame::Plain);
+    return label;
+}
+
+QPushButton *makeButton(QWidget *parent, const char *name, const QString &text, const QRect &geometry, bool enabled)
+{
+    auto *button = place(new CaptionButton(text, parent), name, geometry);
+    button->setEnabled(enabled);
+    return button;
+}
+
+QAction *makeAction(QMenu *menu, const char *name, const QString &text)
+{
+    QAction *action = menu->addAction(text);
+    action->setObjectName(QLatin1String(name));
+    return action;
+}
+
+QAction *makeSeparator(QMenu *menu, const char *name)
+{
+    QAction *separator = menu->addSeparator();
+    separator->setObjectName(QLatin1String(name));
+    return separator;
+}
+
+QAction *makeCheckable(QMenu *menu, const char *name, const QString &text, bool checked)
+{
+    QAction *action = makeAction(menu, name, text);
+    action->setCheckable(true);
+    action->setChecked(checked);
+    return action;
+}
+
+} // namespace
+
+frmZentile::frmZentile()
+    : frmZentile(WindowServices{})
+{
+}
+
+frmZentile::frmZentile(WindowServices services, QWidget *parent)
+    : QMainWindow(parent)
+    , m_services(std::move(services))
+{
+    if (!m_services.random)
+        m_services.random = std::make_unique<ClockRandomSource>();
+    if (!m_services.dialogs)
+        m_services.dialogs = std::make_unique<QtDialogs>(this);
+    if (m_services.dataDir.isEmpty())
+        m_services.dataDir = QCoreApplication::applicationDirPath();
+    if (!m_services.openUrl)
+        m_services.openUrl = [](const QUrl &url) { QDesktopServices::openUrl(url); };
+
+    // Verdana is rare on Linux; DejaVu Sans has the same generous shapes.
+    QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
+
+    setObjectName(QStringLiteral("frmZentile"));
+    setWindowTitle(QStringLiteral("Zentile"));
+    setFont(verdana(8.25));
+    buildControls();
+    buildMenus();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    m_game = std::make_unique<Game>(*this, *m_services.dialogs, *m_services.random, m_services.dataDir);
+    Form_Load();
+}
+
+frmZentile::~frmZentile()
+{
+    // The timer must not tick into a half-destroyed window.
+    tmrPlay->stop();
+}
+
+void frmZentile::buildControls()
+{
+    m_board = new BoardSurface(this);
+    m_board->setFixedSize(fromTwips(0, 0, 8985, 8010).size());
+    setCentralWidget(m_board);
+    connect(m_board, &BoardSurface::pickRequested, this, &frmZentile::keyboardPick);
+    connect(m_board, &BoardSurface::submitRequested, this, [this] {
+        if (cmdEnter->isEnabled())
+            cmdEnter_Click();
+    });
+    connect(m_board, &BoardSurface::clearRequested, this, [this] {
+        if (cmdClear->isEnabled())
+            cmdClear_Click();
+    });
+    connect(m_board, &BoardSurface::cursorMoved, this, [this](int index) {
+        m_board->setAccessibleDescription(l[index]->accessibleName());
+    });
+
+    tmrPlay = new QTimer(this);
+    tmrPlay->setObjectName(QStringLiteral("tmrPlay"));
+    tmrPlay->setInterval(1000);
+    connect(tmrPlay, &QTimer::timeout, this, &frmZentile::tmrPlay_Timer);
+
+    // Tile 0 goes first so that the frames are drawn over the board.
+    l[0] = makeTile(0);
+    l[0]->setGeometry(fromTwips(240, 240, 255, 255));
+
+    fraStart = place(new QFrame(m_board), "fraStart", fromTwips(0, 3120, 7095, 855));
+    fraStart->setAutoFillBackground(true);
+    cmdStart = makeButton(fraStart, "cmdStart", QStringLiteral("Start Game"), fromTwips(2160, 120, 2775, 615), true);
+
+    Frame2 = place(new QFrame(m_board), "Frame2", fromTwips(7200, 0, 1695, 7935));
+    Frame2->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    cmdFinish = makeButton(Frame2, "cmdFinish", QStringLiteral("Finish Game"), fromTwips(360, 5400, 855, 495), true);
+    lstWords = place(new QListWidget(Frame2), "lstWords", fromTwips(120, 240, 1455, 4350));
+    lstWords->setSelectionMode(QAbstractItemView::SingleSelection);
+    lstWords->setSortingEnabled(false);
+    lstWords->setAccessibleName(QStringLiteral("Words played"));
+    cmdShuffle = makeButton(Frame2, "cmdShuffle", QStringLiteral("Shuffle"), fromTwips(360, 6000, 855, 495), false);
+    cmdClear = makeButton(Frame2, "cmdClear", QStringLiteral("Clear"), fromTwips(360, 6600, 855, 495), false);
+    cmdEnter = makeButton(Frame2, "cmdEnter", QStringLiteral("Enter"), fromTwips(360, 7200, 855, 495), false);
+    lblAddTime = makeLabel(Frame2, "lblAddTime", QStringLiteral("0"), fromTwips(1320, 4920, 255, 255));
+    lblAddTime->hide();
+    lblAddTime->setAccessibleName(QStringLiteral("Bonus seconds"));
+    lblThisScore = makeValueBox(Frame2, "lblThisScore", QStringLiteral("0"), fromTwips(480, 4920, 735, 255), Qt::AlignCenter);
+    lblThisScore->setAccessibleName(QStringLiteral("This word score"));
+    Label4 = makeLabel(Frame2, "Label4", QStringLiteral("This Word Score:"), fromTwips(120, 4680, 1575, 255));
+
+    Frame1 = place(new QFrame(m_board), "Frame1", fromTwips(120, 7200, 7095, 735));
+    Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    lblTime = makeValueBox(Frame1, "lblTime", QStringLiteral("00:00"), fromTwips(5880, 240, 975, 255));
+    lblTime->setAccessibleName(QStringLiteral("Time remaining"));
+    const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
+    Label3 = makeLabel(Frame1, "Label3", QStringLiteral("Time Remaining:"), fromTwips(4320, 240, 1455, 255), right);
+    lblWord = makeValueBox(Frame1, "lblWord", QString(), fromTwips(2880, 240, 1215, 255));
+    lblWord->setAccessibleName(QStringLiteral("Current word"));
+    Label2 = makeLabel(Frame1, "Label2", QStringLiteral("Current word:"), fromTwips(1560, 240, 1215, 255), right);
+    lblScore = makeValueBox(Frame1, "lblScore", QStringLiteral("0"), fromTwips(840, 240, 615, 255));
+    lblScore->setAccessibleName(QStringLiteral("Score"));
+    Label1 = makeLabel(Frame1, "Label1", QStringLiteral("Score:"), fromTwips(120, 240, 615, 255), right);
+
+    connect(cmdStart, &QPushButton::clicked, this, &frmZentile::cmdStart_Click);
+    connect(cmdFinish, &QPushButton::clicked, this, &frmZentile::cmdFinish_Click);
+    connect(cmdClear, &QPushButton::clicked, this, &frmZentile::cmdClear_Click);
+    connect(cmdEnter, &QPushButton::clicked, this, &frmZentile::cmdEnter_Click);
+
+    setTabOrder(cmdEnter, cmdClear);
+    setTabOrder(cmdClear, cmdShuffle);
+    setTabOrder(cmdShuffle, lstWords);
+    setTabOrder(lstWords, cmdStart);
+    setTabOrder(cmdStart, cmdFinish);
+    setTabOrder(cmdFinish, m_board);
+}
+
+void frmZentile::buildMenus()
+{
+    mnuFile = menuBar()->addMenu(QStringLiteral("File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuNew = makeAction(mnuFile, "mnuNew", QStringLiteral("New"));
+    mnuScores = makeAction(mnuFile, "mnuScores", QStringLiteral("High Scores"));
+    mnuReset = makeAction(mnuFile, "mnuReset", QStringLiteral("Reset High Scores"));
+    mnuSeperator = makeSeparator(mnuFile, "mnuSeperator");
+    mnuExit = makeAction(mnuFile, "mnuExit", QStringLiteral("Exit"));
+
+    mnuOptions = menuBar()->addMenu(QStringLiteral("Options"));
+    mnuOptions->setObjectName(QStringLiteral("mnuOptions"));
+    mnuTime = mnuOptions->addMenu(QStringLiteral("Time Limit"));
+    mnuTime->setObjectName(QStringLiteral("mnuTime"));
+    mnu30 = makeCheckable(mnuTime, "mnu30", QStringLiteral("00:30"), false);
+    mnu1 = makeCheckable(mnuTime, "mnu1", QStringLiteral("01:00"), false);
+    mnu130 = makeCheckable(mnuTime, "mnu130", QStringLiteral("01:30"), false);
+    mnu2 = makeCheckable(mnuTime, "mnu2", QStringLiteral("02:00"), true);
+    mnuSeperator2 = makeSeparator(mnuTime, "mnuSeperator2");
+    mnuCustom = makeAction(mnuTime, "mnuCustom", QStringLiteral("Custom"));
+    mnuSeperator3 = makeSeparator(mnuOptions, "mnuSeperator3");
+    mnuAdd = makeCheckable(mnuOptions, "mnuAdd", QStringLiteral("Allow Add Words"), true);
+    mnuVowel = makeAction(mnuOptions, "mnuVowel", QStringLiteral("Chance Of Vowel"));
+    mnuTimeChar = makeAction(mnuOptions, "mnuTimeChar", QStringLiteral("Chance Of Time Character"));
+    mnuConstant = makeAction(mnuOptions, "mnuConstant", QStringLiteral("Chance Of Other Constant"));
+    for (QAction *inactive : {mnuSeperator3, mnuVowel, mnuTimeChar, mnuConstant})
+        inactive->setEnabled(false);
+
+    mnuHelp = menuBar()->addMenu(QStringLiteral("Help"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    mnuOnlineHelp = makeAction(mnuHelp, "mnuOnlineHelp", QStringLiteral("Online Help"));
+
+    connect(mnuNew, &QAction::triggered, this, &frmZentile::mnuNew_Click);
+    connect(mnuScores, &QAction::triggered, this, &frmZentile::mnuScores_Click);
+    connect(mnuReset, &QAction::triggered, this, &frmZentile::mnuReset_Click);
+    connect(mnuExit, &QAction::triggered, this, &frmZentile::mnuExit_Click);
+    connect(mnu30, &QAction::triggered, this, &frmZentile::mnu30_Click);
+    connect(mnu1, &QAction::triggered, this, &frmZentile::mnu1_Click);
+    connect(mnu130, &QAction::triggered, this, &frmZentile::mnu130_Click);
+    connect(mnu2, &QAction::triggered, this, &frmZentile::mnu2_Click);
+    connect(mnuCustom, &QAction::triggered, this, &frmZentile::mnuCustom_Click);
+    connect(mnuOnlineHelp, &QAction::triggered, this, &frmZentile::mnuOnlineHelp_Click);
+    // "Allow Add Words" shows its mark and does nothing: choosing it must not clear the mark.
+    connect(mnuAdd, &QAction::triggered, mnuAdd, [this] { mnuAdd->setChecked(true); });
+}
+
+TileLabel *frmZentile::makeTile(int index)
+{
+    auto *tile = new TileLabel(index, m_board);
+    if (index == 0) {
+        tile->setFont(verdana(12.75));
+        tile->setAlignment(Qt::AlignCenter);
+        QPalette letters = tile->palette();
+        letters.setColor(QPalette::WindowText, palette().color(QPalette::Active, QPalette::Highlight));
+        tile->setPalette(letters);
+    } else {
+        const TileLabel *pattern = l[0];
+        tile->setFont(pattern->font());
+        tile->setAlignment(pattern->alignment());
+        tile->setPalette(pattern->palette());
+        tile->setGeometry(pattern->geometry());
+        tile->hide();
+        tile->lower();
+    }
+    tile->setLineWidth(1);
+    connect(tile, &TileLabel::clicked, this, &frmZentile::l_Click);
+    connect(tile, &TileLabel::doubleClicked, this, &frmZentile::l_DblClick);
+    return tile;
+}
+
+void frmZentile::describeTile(int index)
+{
+    const TileLabel *tile = l[index];
+    QString name = QStringLiteral("%1, row %2, column %3").arg(tile->text()).arg(index / BoardSide + 1).arg(index % BoardSide + 1);
+    if (tile->frameShape() == QFrame::Box)
+        name += QStringLiteral(", in the current word");
+    l[index]->setAccessibleName(name);
+    if (m_board->cursor() == index)
+        m_board->setAccessibleDescription(name);
+}
+
+void frmZentile::keyboardPick(int index)
+{
+    l_Click(index);
+}
+
+void frmZentile::Form_Load()
+{
+    m_game->Form_Load();
+}
+
+void frmZentile::l_Click(int index) { m_game->l_Click(index); }
+void frmZentile::l_DblClick(int index) { m_game->l_DblClick(index); }
+void frmZentile::cmdClear_Click() { m_game->cmdClear_Click(); }
+void frmZentile::cmdEnter_Click() { m_game->cmdEnter_Click(); }
+void frmZentile::cmdStart_Click() { m_game->cmdStart_Click(); }
+void frmZentile::cmdFinish_Click() { m_game->cmdFinish_Click(); }
+void frmZentile::tmrPlay_Timer() { m_game->tmrPlay_Timer(); }
+void frmZentile::mnuNew_Click() { m_game->mnuNew_Click(); }
+void frmZentile::mnu30_Click() { m_game->mnu30_Click(); }
+void frmZentile::mnu1_Click() { m_game->mnu1_Click(); }
+void frmZentile::mnu130_Click() { m_game->mnu130_Click(); }
+void frmZentile::mnu2_Click() { m_game->mnu2_Click(); }
+void frmZentile::mnuCustom_Click() { m_game->mnuCustom_Click(); }
+void frmZentile::mnuScores_Click() { m_game->mnuScores_Click(); }
+void frmZentile::mnuReset_Click() { m_game->mnuReset_Click(); }
+
+void frmZentile::mnuExit_Click()
+{
+    close();
+}
+
+void frmZentile::mnuOnlineHelp_Click()
+{
+    // The desktop reports nothing useful when it cannot open the page, and neither do we.
+    m_services.openUrl(QUrl(HelpAddress));
+}
+
+QLabel *frmZentile::label(ValueLabel which) const
+{
+    switch (which) {
+    case ValueLabel::Word:
+        return lblWord;
+    case ValueLabel::Score:
+        return lblScore;
+    case ValueLabel::ThisScore:
+        return lblThisScore;
+    case ValueLabel::AddTime:
+        return lblAddTime;
+    case ValueLabel::Time:
+        return lblTime;
+    }
+    Q_UNREACHABLE();
+}
+
+QAction *frmZentile::checkItem(MenuCheck item) const
+{
+    switch (item) {
+    case MenuCheck::Time30:
+        return mnu30;
+    case MenuCheck::Time1:
+        return mnu1;
+    case MenuCheck::Time130:
+        return mnu130;
+    case MenuCheck::Time2:
+        return mnu2;
+    case MenuCheck::AllowAddWords:
+        return mnuAdd;
+    }
+    Q_UNREACHABLE();
+}
+
+QString frmZentile::caption(ValueLabel which) const
+{
+    return label(which)->text();
+}
+
+void frmZentile::setCaption(ValueLabel which, const QString &text)
+{
+    label(which)->setText(text);
+}
+
+void frmZentile::createTile(int index)
+{
+    l[index] = makeTile(index);
+}
+
+QRect frmZentile::tileGeometry(int index) const
+{
+    const QRect pixels = l[index]->geometry();
+    return {pixels.x() * TwipsPerPixel, pixels.y() * TwipsPerPixel, pixels.width() * TwipsPerPixel,
+            pixels.height() * TwipsPerPixel};
+}
+
+void frmZentile::setTileGeometry(int index, const QRect &twips)
+{
+    l[index]->setGeometry(fromTwips(twips.x(), twips.y(), twips.width(), twips.height()));
+}
+
+void frmZentile::showTile(int index)
+{
+    l[index]->show();
+}
+
+QString frmZentile::tileCaption(int index) const
+{
+    return l[index]->text();
+}
+
+void frmZentile::setTileCaption(int index, const QString &letter)
+{
+    l[index]->setText(letter);
+    describeTile(index);
+}
+
+bool frmZentile::tileMarked(int index) const
+{
+    return l[index]->frameShape() == QFrame::Box;
+}
+
+void frmZentile::setTileMarked(int index, bool marked)
+{
+    const QFrame::Shape shape = marked ? QFrame::Box : QFrame::NoFrame;
+    if (l[index]->frameShape() == shape)
+        return;
+    l[index]->setFrameShape(shape);
+    describeTile(index);
+}
+
+void frmZentile::setButtonEnabled(WordButton button, bool enabled)
+{
+    switch (button) {
+    case WordButton::Enter:
+        cmdEnter->setEnabled(enabled);
+        break;
+    case WordButton::Shuffle:
+        cmdShuffle->setEnabled(enabled);
+        break;
+    case WordButton::Clear:
+        cmdClear->setEnabled(enabled);
+        break;
+    }
+}
+
+bool frmZentile::startPanelShown() const
+{
+    return !fraStart->isHidden();
+}
+
+void frmZentile::setStartPanelShown(bool shown)
+{
+    fraStart->setVisible(shown);
+}
+
+bool frmZentile::timerEnabled() const
+{
+    return tmrPlay->isActive();
+}
+
+void frmZentile::setTimerEnabled(bool enabled)
+{
+    // Enabling a running timer keeps its rhythm, as the next tick is already due.
+    if (!enabled)
+        tmrPlay->stop();
+    else if (!tmrPlay->isActive())
+        tmrPlay->start();
+}
+
+int frmZentile::wordCount() const
+{
+    return lstWords->count();
+}
+
+QString frmZentile::wordAt(int index) const
+{
+    const QListWidgetItem *item = lstWords->item(index);
+    return item ? item->text() : QString();
+}
+
+void frmZentile::addWord(const QString &word)
+{
+    lstWords->addItem(word);
+}
+
+void frmZentile::clearWords()
+{
+    lstWords->clear();
+}
+
+void frmZentile::selectWord(int index)
+{
+    lstWords->setCurrentRow(index);
+}
+
+int frmZentile::selectedWord() const
+{
+    return lstWords->currentRow();
+}
+
+bool frmZentile::isChecked(MenuCheck item) const
+{
+    return checkItem(item)->isChecked();
+}
+
+void frmZentile::setChecked(MenuCheck item, bool checked)
+{
+    checkItem(item)->setChecked(checked);
+}
