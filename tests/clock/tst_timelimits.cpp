@@ -1,0 +1,221 @@
+// SPDX-FileCopyrightText: 2026 Zentile developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "support/TestGame.h"
+
+#include <QTest>
+
+#include <array>
+
+using Kind = ScriptedDialogs::Kind;
+
+namespace {
+
+struct FixedItem
+{
+    void (Game::*click)();
+    MenuCheck item;
+    const char *limit;
+};
+
+const std::array<FixedItem, 4> FixedItems = {{
+    {&Game::mnu30_Click, MenuCheck::Time30, "00:30"},
+    {&Game::mnu1_Click, MenuCheck::Time1, "01:00"},
+    {&Game::mnu130_Click, MenuCheck::Time130, "01:30"},
+    {&Game::mnu2_Click, MenuCheck::Time2, "02:00"},
+}};
+
+QList<MenuCheck> checkedTimes(const MemoryView &view)
+{
+    QList<MenuCheck> checked;
+    for (const FixedItem &fixed : FixedItems) {
+        if (view.isChecked(fixed.item))
+            checked << fixed.item;
+    }
+    return checked;
+}
+
+// Ticks a game of `limit` ("MM:SS") lasts: every second shown, then the tick that reads zero.
+int ticksFor(const QString &limit)
+{
+    return limit.left(2).toInt() * 60 + limit.mid(3).toInt() + 1;
+}
+
+} // namespace
+
+class TestTimeLimits : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void fixedChoice_data();
+    void fixedChoice();
+    void customLimit_data();
+    void customLimit();
+    void customDuringGame_data();
+    void customDuringGame();
+};
+
+void TestTimeLimits::fixedChoice_data()
+{
+    QTest::addColumn<int>("index");
+
+    for (int i = 0; i < int(FixedItems.size()); ++i)
+        QTest::newRow(FixedItems[i].limit) << i;
+}
+
+void TestTimeLimits::fixedChoice()
+{
+    QFETCH(int, index);
+    const FixedItem &fixed = FixedItems[index];
+    const FixedItem &other = FixedItems[(index + 1) % FixedItems.size()];
+
+    TestGame g;
+    QCOMPARE(checkedTimes(g.view), QList<MenuCheck>{MenuCheck::Time2});
+    QCOMPARE(g.view.caption(ValueLabel::Time), QStringLiteral("02:00"));
+
+    // While waiting the clock shows the choice at once.
+    (g.game.*fixed.click)();
+    QCOMPARE(checkedTimes(g.view), QList<MenuCheck>{fixed.item});
+    QCOMPARE(g.game.state().TimeLimit, QString::fromLatin1(fixed.limit));
+    QCOMPARE(g.view.caption(ValueLabel::Time), QString::fromLatin1(fixed.limit));
+    QVERIFY(g.view.isChecked(MenuCheck::AllowAddWords));
+
+    // During a game the mark moves but the running clock is left alone.
+    g.start();
+    g.game.tmrPlay_Timer();
+    const QString running = g.view.caption(ValueLabel::Time);
+    (g.game.*other.click)();
+    QCOMPARE(checkedTimes(g.view), QList<MenuCheck>{other.item});
+    QCOMPARE(g.game.state().TimeLimit, QString::fromLatin1(other.limit));
+    QCOMPARE(g.view.caption(ValueLabel::Time), running);
+    QVERIFY(g.view.timerEnabled());
+    QCOMPARE(g.tickToEnd(), ticksFor(QString::fromLatin1(fixed.limit)) - 1);
+
+    // After a game that ran out the clock reads zero until a choice or a start writes it.
+    QCOMPARE(g.view.caption(ValueLabel::Time), QStringLiteral("00:00"));
+    g.start();
+    QCOMPARE(g.view.caption(ValueLabel::Time), QString::fromLatin1(other.limit));
+    QCOMPARE(g.tickToEnd(), ticksFor(QString::fromLatin1(other.limit)));
+    (g.game.*fixed.click)();
+    QCOMPARE(g.view.caption(ValueLabel::Time), QString::fromLatin1(fixed.limit));
+    QCOMPARE(checkedTimes(g.view), QList<MenuCheck>{fixed.item});
+    QVERIFY(g.dialogs.shown.isEmpty());
+}
+
+void TestTimeLimits::customLimit_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("limit");
+    QTest::addColumn<QString>("clock");
+    QTest::addColumn<bool>("refused");
+
+    // The limit before is "00:30"; a refused text keeps it.
+    const QString before = QStringLiteral("00:30");
+    const auto accept = [](const char *row, const QString &typed, const QString &limit) {
+        QTest::newRow(row) << typed << limit << limit << false;
+    };
+    const auto refuse = [&](const char *row, const QString &typed) {
+        QTest::newRow(row) << typed << before << before << true;
+    };
+
+    accept("01:45", QStringLiteral("01:45"), QStringLiteral("01:45"));
+    accept("00:90", QStringLiteral("00:90"), QStringLiteral("00:90"));
+    accept("99:99", QStringLiteral("99:99"), QStringLiteral("99:99"));
+    accept("01:00 equals a fixed length", QStringLiteral("01:00"), QStringLiteral("01:00"));
+    accept("blanks around", QStringLiteral(" 01:30 "), QStringLiteral("01:30"));
+    accept("5:00", QStringLiteral("5:00"), QStringLiteral("05:00"));
+    accept("10:5", QStringLiteral("10:5"), QStringLiteral("10:05"));
+    accept("1:2", QStringLiteral("1:2"), QStringLiteral("01:02"));
+    accept("0:0", QStringLiteral("0:0"), QStringLiteral("00:00"));
+    // This row leaves the box's default text as it is.
+    refuse("MM:SS unchanged", QStringLiteral("MM:SS"));
+    refuse("Cancel", QString());
+    refuse("lone colon", QStringLiteral(":"));
+    refuse("letters", QStringLiteral("ab:cd"));
+    refuse("no colon", QStringLiteral("0130"));
+    refuse("three-digit minutes", QStringLiteral("100:00"));
+    refuse("three-digit seconds", QStringLiteral("01:300"));
+    refuse("two colons", QStringLiteral("1:2:3"));
+    refuse("doubled colon", QStringLiteral("01::30"));
+    refuse("plus sign", QStringLiteral("+1:30"));
+    refuse("minus sign", QStringLiteral("-1:30"));
+    refuse("decimal point", QStringLiteral("1.5:30"));
+    refuse("blank before the colon", QStringLiteral("01 :30"));
+    refuse("blank after the colon", QStringLiteral("01: 30"));
+    refuse("Arabic-Indic digits", QStringLiteral("\u0660\u0661:\u0663\u0660"));
+    refuse("full-width digits", QStringLiteral("\uFF10\uFF11:\uFF13\uFF10"));
+    refuse("semicolon", QStringLiteral("01;30"));
+    refuse("no seconds", QStringLiteral("1:"));
+    refuse("no minutes", QStringLiteral(":30"));
+    refuse("letter in the seconds", QStringLiteral("01:3a"));
+    refuse("blanks only", QStringLiteral("   "));
+}
+
+void TestTimeLimits::customLimit()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, limit);
+    QFETCH(QString, clock);
+    QFETCH(bool, refused);
+
+    TestGame g;
+    g.game.mnu30_Click();
+    if (typed != QLatin1String("MM:SS"))
+        g.dialogs.textAnswers = {typed};
+    g.game.mnuCustom_Click();
+
+    QCOMPARE(g.dialogs.shown.size(), refused ? 2 : 1);
+    const ScriptedDialogs::Shown &ask = g.dialogs.shown[0];
+    QCOMPARE(ask.kind, Kind::AskText);
+    QCOMPARE(ask.text, QStringLiteral("Please enter the length of a game in the format 'MM:SS'."));
+    QCOMPARE(ask.title, QStringLiteral("Time Limit"));
+    QCOMPARE(ask.defaultText, QStringLiteral("MM:SS"));
+    if (refused) {
+        QCOMPARE(g.dialogs.shown[1].kind, Kind::Inform);
+        QCOMPARE(g.dialogs.shown[1].text, QStringLiteral("You entered the time in the wrong format"));
+        QCOMPARE(g.dialogs.shown[1].title, QStringLiteral("Zentile"));
+    }
+    QCOMPARE(g.game.state().TimeLimit, limit);
+    QCOMPARE(g.view.caption(ValueLabel::Time), clock);
+    QVERIFY(checkedTimes(g.view).isEmpty());
+    QVERIFY(g.view.isChecked(MenuCheck::AllowAddWords));
+
+    // Whatever is taken, the clock can count it down to the end.
+    g.start();
+    QCOMPARE(g.view.caption(ValueLabel::Time), limit);
+    QCOMPARE(g.tickToEnd(), ticksFor(limit));
+}
+
+void TestTimeLimits::customDuringGame_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("limit");
+
+    QTest::newRow("accepted") << "0:45" << "00:45";
+    QTest::newRow("refused") << "0:450" << "02:00";
+}
+
+void TestTimeLimits::customDuringGame()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, limit);
+
+    TestGame g;
+    g.start();
+    g.game.tmrPlay_Timer();
+    g.dialogs.textAnswers = {typed};
+    g.game.mnuCustom_Click();
+
+    QCOMPARE(g.view.caption(ValueLabel::Time), QStringLiteral("01:59"));
+    QVERIFY(g.view.timerEnabled());
+    QCOMPARE(g.game.state().TimeLimit, limit);
+    QVERIFY(checkedTimes(g.view).isEmpty());
+
+    // The running game keeps its length; the next one takes the limit.
+    QCOMPARE(g.tickToEnd(), 120);
+    g.start();
+    QCOMPARE(g.view.caption(ValueLabel::Time), limit);
+}
+
+QTEST_GUILESS_MAIN(TestTimeLimits)
+#include "tst_timelimits.moc"
