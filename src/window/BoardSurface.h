@@ -4,7 +4,8 @@
 
 #include <QWidget>
 
-// The window's client area: it carries the tiles and lets the keyboard play them.
+// The window's client area: it carries the tiles, passes on their clicks and lets the
+// keyboard play them. Tiles take their font and colour from it.
 // Arrows move a cursor over the board, Space picks, Return submits, Escape clears.
 class BoardSurface : public QWidget
 {
@@ -20,6 +21,8 @@ public:
     static QRect tileRect(int index);
 
 signals:
+    void tileClicked(int index);
+    void tileDoubleClicked(int index);
     void pickRequested(int index);
     void submitRequested();
     void clearRequested();

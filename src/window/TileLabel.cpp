@@ -2,13 +2,67 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/TileLabel.h"
 
+#include "board/GameState.h"
+#include "window/BoardSurface.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 
-TileLabel::TileLabel(int index, QWidget *parent)
+namespace {
+
+// Names tiles when asked rather than storing 400 strings at every deal.
+class TileAccessible : public QAccessibleWidget
+{
+public:
+    explicit TileAccessible(TileLabel *tile)
+        : QAccessibleWidget(tile, QAccessible::StaticText)
+    {
+    }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Name)
+            return static_cast<const TileLabel *>(widget())->spokenName();
+        return QAccessibleWidget::text(kind);
+    }
+};
+
+QAccessibleInterface *tileInterface(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("TileLabel") && object && object->isWidgetType())
+        return new TileAccessible(static_cast<TileLabel *>(object));
+    return nullptr;
+}
+
+} // namespace
+
+TileLabel::TileLabel(int index, BoardSurface *parent)
     : QLabel(parent)
     , m_index(index)
 {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(tileInterface);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
     setObjectName(QStringLiteral("l(%1)").arg(index));
+}
+
+QString TileLabel::spokenName() const
+{
+    QString name = QStringLiteral("%1, row %2, column %3").arg(text()).arg(m_index / BoardSide + 1).arg(m_index % BoardSide + 1);
+    if (frameShape() == QFrame::Box)
+        name += QStringLiteral(", in the current word");
+    return name;
+}
+
+void TileLabel::announceNameChange()
+{
+    if (QAccessible::isActive()) {
+        QAccessibleEvent event(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void TileLabel::mousePressEvent(QMouseEvent *event)
@@ -23,7 +77,7 @@ void TileLabel::mouseReleaseEvent(QMouseEvent *event)
     m_pressed = false;
     QLabel::mouseReleaseEvent(event);
     if (click)
-        emit clicked(m_index);
+        static_cast<BoardSurface *>(parentWidget())->tileClicked(m_index);
 }
 
 void TileLabel::mouseDoubleClickEvent(QMouseEvent *event)
@@ -31,7 +85,7 @@ void TileLabel::mouseDoubleClickEvent(QMouseEvent *event)
     // The release that follows a double click is no click of its own.
     m_pressed = false;
     if (event->button() == Qt::LeftButton)
-        emit doubleClicked(m_index);
+        static_cast<BoardSurface *>(parentWidget())->tileDoubleClicked(m_index);
     else
         QLabel::mouseDoubleClickEvent(event);
 }

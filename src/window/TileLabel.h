@@ -4,19 +4,22 @@
 
 #include <QLabel>
 
-// A letter tile: a press and release on it is a click, a double click is its own event.
+class BoardSurface;
+
+// A letter tile on the board: a press and release on it is a click, a double click is
+// its own event; both are handed to the board, which owns all 400 tiles.
 class TileLabel : public QLabel
 {
     Q_OBJECT
 
 public:
-    TileLabel(int index, QWidget *parent);
+    TileLabel(int index, BoardSurface *parent);
 
     int index() const { return m_index; }
-
-signals:
-    void clicked(int index);
-    void doubleClicked(int index);
+    // What a screen reader says: the letter, its row and column, and whether it is in the word.
+    QString spokenName() const;
+    // Tells assistive tools that the spoken name changed.
+    void announceNameChange();
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;

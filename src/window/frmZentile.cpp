@@ -134,7 +134,18 @@ void frmZentile::buildControls()
 {
     m_board = new BoardSurface(this);
     m_board->setFixedSize(fromTwips(0, 0, 8985, 8010).size());
+    // Set once here rather than on each of the 400 tiles; the frames go back to the window's look.
+    m_board->setFont(verdana(12.75));
+    QPalette letters = m_board->palette();
+    QPalette plain = letters;
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        letters.setColor(group, QPalette::WindowText, letters.color(QPalette::Active, QPalette::Highlight));
+        plain.setColor(group, QPalette::WindowText, plain.color(group, QPalette::WindowText));
+    }
+    m_board->setPalette(letters);
     setCentralWidget(m_board);
+    connect(m_board, &BoardSurface::tileClicked, this, &frmZentile::l_Click);
+    connect(m_board, &BoardSurface::tileDoubleClicked, this, &frmZentile::l_DblClick);
     connect(m_board, &BoardSurface::pickRequested, this, &frmZentile::keyboardPick);
     connect(m_board, &BoardSurface::submitRequested, this, [this] {
         if (cmdEnter->isEnabled())
@@ -145,7 +156,7 @@ void frmZentile::buildControls()
             cmdClear_Click();
     });
     connect(m_board, &BoardSurface::cursorMoved, this, [this](int index) {
-        m_board->setAccessibleDescription(l[index]->accessibleName());
+        m_board->setAccessibleDescription(l[index]->spokenName());
     });
 
     tmrPlay = new QTimer(this);
@@ -153,16 +164,19 @@ void frmZentile::buildControls()
     tmrPlay->setInterval(1000);
     connect(tmrPlay, &QTimer::timeout, this, &frmZentile::tmrPlay_Timer);
 
-    // Tile 0 goes first so that the frames are drawn over the board.
     l[0] = makeTile(0);
     l[0]->setGeometry(fromTwips(240, 240, 255, 255));
 
     fraStart = place(new QFrame(m_board), "fraStart", fromTwips(0, 3120, 7095, 855));
     fraStart->setAutoFillBackground(true);
+    fraStart->setFont(font());
+    fraStart->setPalette(plain);
     cmdStart = makeButton(fraStart, "cmdStart", QStringLiteral("Start Game"), fromTwips(2160, 120, 2775, 615), true);
 
     Frame2 = place(new QFrame(m_board), "Frame2", fromTwips(7200, 0, 1695, 7935));
     Frame2->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    Frame2->setFont(font());
+    Frame2->setPalette(plain);
     cmdFinish = makeButton(Frame2, "cmdFinish", QStringLiteral("Finish Game"), fromTwips(360, 5400, 855, 495), true);
     lstWords = place(new QListWidget(Frame2), "lstWords", fromTwips(120, 240, 1455, 4350));
     lstWords->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -180,6 +194,8 @@ void frmZentile::buildControls()
 
     Frame1 = place(new QFrame(m_board), "Frame1", fromTwips(120, 7200, 7095, 735));
     Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    Frame1->setFont(font());
+    Frame1->setPalette(plain);
     lblTime = makeValueBox(Frame1, "lblTime", QStringLiteral("00:00"), fromTwips(5880, 240, 975, 255));
     lblTime->setAccessibleName(QStringLiteral("Time remaining"));
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
@@ -253,36 +269,19 @@ void frmZentile::buildMenus()
 TileLabel *frmZentile::makeTile(int index)
 {
     auto *tile = new TileLabel(index, m_board);
-    if (index == 0) {
-        tile->setFont(verdana(12.75));
-        tile->setAlignment(Qt::AlignCenter);
-        QPalette letters = tile->palette();
-        letters.setColor(QPalette::WindowText, palette().color(QPalette::Active, QPalette::Highlight));
-        tile->setPalette(letters);
-    } else {
-        const TileLabel *pattern = l[0];
-        tile->setFont(pattern->font());
-        tile->setAlignment(pattern->alignment());
-        tile->setPalette(pattern->palette());
-        tile->setGeometry(pattern->geometry());
+    tile->setAlignment(Qt::AlignCenter);
+    if (index > 0) {
+        tile->setGeometry(l[0]->geometry());
         tile->hide();
-        tile->lower();
     }
-    tile->setLineWidth(1);
-    connect(tile, &TileLabel::clicked, this, &frmZentile::l_Click);
-    connect(tile, &TileLabel::doubleClicked, this, &frmZentile::l_DblClick);
     return tile;
 }
 
 void frmZentile::describeTile(int index)
 {
-    const TileLabel *tile = l[index];
-    QString name = QStringLiteral("%1, row %2, column %3").arg(tile->text()).arg(index / BoardSide + 1).arg(index % BoardSide + 1);
-    if (tile->frameShape() == QFrame::Box)
-        name += QStringLiteral(", in the current word");
-    l[index]->setAccessibleName(name);
-    if (m_board->cursor() == index)
-        m_board->setAccessibleDescription(name);
+    l[index]->announceNameChange();
+    if (m_board->cursor() == index && m_board->cursorShown())
+        m_board->setAccessibleDescription(l[index]->spokenName());
 }
 
 void frmZentile::keyboardPick(int index)
@@ -293,6 +292,10 @@ void frmZentile::keyboardPick(int index)
 void frmZentile::Form_Load()
 {
     m_game->Form_Load();
+    // The tiles are drawn beneath the frames that share the board with them.
+    fraStart->raise();
+    Frame1->raise();
+    Frame2->raise();
 }
 
 void frmZentile::l_Click(int index) { m_game->l_Click(index); }
@@ -396,7 +399,8 @@ QString frmZentile::tileCaption(int index) const
 void frmZentile::setTileCaption(int index, const QString &letter)
 {
     l[index]->setText(letter);
-    describeTile(index);
+    if (m_board->cursor() == index && m_board->cursorShown())
+        m_board->setAccessibleDescription(l[index]->spokenName());
 }
 
 bool frmZentile::tileMarked(int index) const
