@@ -21,3 +21,14 @@ inline bool showExposed(QWidget &window)
     QCoreApplication::processEvents();
     return exposed;
 }
+
+// The offscreen platform notes that it cannot pass a fixed-size window's size hints on,
+// at every show; here that is noise.
+inline void quietSizeHintNotes()
+{
+    static QtMessageHandler next = nullptr;
+    next = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &context, const QString &message) {
+        if (!message.contains(QLatin1String("propagateSizeHints")) && next)
+            next(type, context, message);
+    });
+}

@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -104,15 +105,17 @@ class BenchDictionary : public QObject
 private:
     QString path() const { return m_dir.filePath(QStringLiteral("Dictionary.kvz")); }
 
-    // The floor: one plain read of the whole file, line by line.
+    // The floor: one plain read of the whole file, line by line, into one buffer so that
+    // no line costs an allocation. The bytes read, or -1.
     qint64 readOnce() const
     {
         QFile file(path());
         if (!file.open(QIODevice::ReadOnly))
             return -1;
+        char line[256];
         qint64 bytes = 0;
-        while (!file.atEnd())
-            bytes += file.readLine().size();
+        for (qint64 got; (got = file.readLine(line, sizeof line)) > 0;)
+            bytes += got;
         return bytes;
     }
 
@@ -157,7 +160,9 @@ private slots:
         QCOMPARE(readOnce(), text.size());
     }
 
-    void lookup()
+    // Qt Test calls a function with QBENCHMARK again and again until its figure settles,
+    // so the side-by-side ratios are measured in functions of their own.
+    void lookupRatio()
     {
         Dictionary dictionary(m_dir.path(), m_noDialogs);
         QCOMPARE(dictionary.findAll(m_words), m_inFile);
@@ -182,10 +187,14 @@ private slots:
         Timed floor{"readLine pass", [&] { readOnce(); }, {}};
         Timed subject{"findAll", [&] { dictionary.findAll(m_words); }, {}};
         Timed gameEnd{"game end", endGame, {}};
-        timeInTurn({&floor, &subject, &gameEnd}, 15, 200, 6000);
+        timeInTurn({&floor, &subject, &gameEnd}, 15, 100, 4000);
         printRatio("dictionary", subject, floor, 3.0);
         printRatio("dictionary-game-end", gameEnd, floor, 3.0);
+    }
 
+    void lookup()
+    {
+        Dictionary dictionary(m_dir.path(), m_noDialogs);
         QBENCHMARK {
             dictionary.findAll(m_words);
         }

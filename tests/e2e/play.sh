@@ -1,0 +1,196 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Zentile developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# Installs the game from a build folder, starts it on its own Xvfb display and plays one
+# game with real X input: Start, a word of three touching tiles, Enter, Finish, the name
+# box, the dictionary question, File > Exit. Then checks both data files byte for byte.
+# Usage: play.sh BUILD_DIR OUTPUT_DIR (screenshots go to OUTPUT_DIR). Exit 77: skipped.
+set -euo pipefail
+
+build=$1
+out=$2
+for tool in Xvfb xdotool; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "SKIP: $tool is not installed"
+        exit 77
+    fi
+done
+
+work=$(mktemp -d)
+xvfb_pid=
+game_pid=
+cleanup() {
+    [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() {
+    echo "FAIL: $*" >&2
+    shot failure
+    [ -s "$work/game.log" ] && sed 's/^/zentile: /' "$work/game.log" >&2
+    exit 1
+}
+shot() {
+    if command -v import >/dev/null && [ -n "${DISPLAY:-}" ]; then
+        import -window root "$out/e2e-$1.png" 2>/dev/null || true
+    fi
+}
+
+prefix=$work/prefix
+cmake --install "$build" --prefix "$prefix" >/dev/null
+game=$prefix/bin/zentile
+[ -x "$game" ] || fail "no installed binary at $game"
+
+# Xvfb picks a free display itself and reports its number once it accepts clients.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 100); do
+    grep -q '^[0-9]' "$work/display" 2>/dev/null && break
+    kill -0 "$xvfb_pid" 2>/dev/null || { cat "$work/xvfb.log" >&2; echo "FAIL: Xvfb did not start" >&2; exit 1; }
+    sleep 0.1
+done
+export DISPLAY=:$(head -n1 "$work/display")
+echo "Xvfb on $DISPLAY"
+
+mkdir -m 700 "$work/runtime"
+(
+    unset WAYLAND_DISPLAY
+    QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$work/runtime exec "$game"
+) >"$work/game.log" 2>&1 &
+game_pid=$!
+
+# Waits for a top-level window with exactly this title; prints its id.
+window() {
+    local id
+    id=$(timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n1) || true
+    [ -n "$id" ] || fail "no window titled '$1'"
+    echo "$id"
+}
+
+main=$(window Zentile)
+eval "$(xdotool getwindowgeometry --shell "$main")"
+left=$X
+top=$Y
+# The client area below the menu bar is 599 x 534; whatever is above it is the menu bar.
+menu=$((HEIGHT - 534))
+[ "$WIDTH" -eq 599 ] && [ "$menu" -gt 0 ] || fail "unexpected window size ${WIDTH}x${HEIGHT}"
+
+# Clicks at a point of the client area, below the menu bar. The pause keeps two clicks
+# on neighbouring tiles from making a double click.
+click() {
+    xdotool mousemove $((left + $1)) $((top + menu + $2)) click 1
+    sleep 0.6
+}
+tile() {
+    local row=$(($1 / 20)) column=$(($1 % 20))
+    click $((16 + 23 * column + 11)) $((16 + 23 * row + 11))
+}
+# Answers the box with this title by keys and waits for it to close.
+answer() {
+    local title=$1 box
+    box=$(window "$title")
+    xdotool windowfocus --sync "$box"
+    shift
+    xdotool "$@"
+    for _ in $(seq 50); do
+        xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1 || return 0
+        sleep 0.1
+    done
+    fail "the box '$title' stayed open"
+}
+
+click 236 236             # Start Game
+tile 21; tile 22; tile 23 # three touching tiles of the second row
+shot playing
+click 532 496             # Enter
+click 532 376             # Finish Game; the next tick ends the game
+
+box=$(window "High Score")
+xdotool windowfocus --sync "$box"
+xdotool key ctrl+a
+xdotool type --delay 40 Tester
+shot high-score
+answer "High Score" key Return
+answer "Add Word" key Return   # Yes is the default
+
+# File > Exit: "Exit" is the last entry of the menu that opens below "File".
+xdotool windowfocus --sync "$main"
+xdotool mousemove $((left + 18)) $((top + menu / 2)) click 1
+sleep 0.5
+popup=
+for id in $(xdotool search --onlyvisible --classname zentile 2>/dev/null); do
+    [ "$id" = "$main" ] && continue
+    eval "$(xdotool getwindowgeometry --shell "$id")"
+    [ "$HEIGHT" -gt 40 ] && popup=$id && break
+done
+[ -n "$popup" ] || fail "the File menu did not open"
+shot menu
+xdotool mousemove $((X + 30)) $((Y + HEIGHT - 12)) click 1
+
+status=
+for _ in $(seq 100); do
+    if ! kill -0 "$game_pid" 2>/dev/null; then
+        wait "$game_pid" && status=0 || status=$?
+        break
+    fi
+    sleep 0.1
+done
+game_pid_was=$game_pid
+game_pid=
+if [ -z "$status" ]; then
+    game_pid=$game_pid_was
+    fail "Exit did not end the game"
+fi
+if [ "$status" -ne 0 ]; then
+    cat "$work/game.log" >&2
+    echo "FAIL: the game exited with status $status" >&2
+    exit 1
+fi
+
+# The dictionary holds the one word played, in capitals, ended by CR LF.
+data=$prefix/bin
+[ -f "$data/Dictionary.kvz" ] || { echo "FAIL: no Dictionary.kvz" >&2; exit 1; }
+word=$(head -c 3 "$data/Dictionary.kvz")
+if [ "$(stat -c %s "$data/Dictionary.kvz")" -ne 5 ] || [[ ! $word =~ ^[A-Z]{3}$ ]] ||
+    [ "$(tail -c 2 "$data/Dictionary.kvz" | od -An -tx1 | tr -d ' \n')" != 0d0a ]; then
+    od -c "$data/Dictionary.kvz" >&2
+    echo "FAIL: Dictionary.kvz is not one CR LF-ended word of three capitals" >&2
+    exit 1
+fi
+
+points() {
+    case $1 in
+    [AEIOUTSRNL]) echo 1 ;;
+    [DG]) echo 2 ;;
+    [BMPC]) echo 3 ;;
+    [FHYWV]) echo 4 ;;
+    K) echo 5 ;;
+    [JX]) echo 8 ;;
+    [QZ]) echo 10 ;;
+    esac
+}
+score=0
+for i in 0 1 2; do
+    score=$((score + $(points "${word:i:1}")))
+done
+echo "played $word for $score points"
+
+# First place: rank 1, the score, "Tester" padded to 20 bytes; the places below it were
+# never written and hold zeros under their new ranks.
+byte() { printf "\\x$(printf %02x "$1")"; }
+{
+    byte 1; byte 0; byte $((score & 255)); byte $((score >> 8))
+    printf 'Tester%14s' ''
+    for rank in 2 3 4 5 6 7 8 9 10; do
+        byte "$rank"; byte 0; head -c 22 /dev/zero
+    done
+} >"$work/expected.kvz"
+if ! cmp "$work/expected.kvz" "$data/HighScore.kvz"; then
+    od -Ax -tx1 "$data/HighScore.kvz" >&2
+    echo "FAIL: HighScore.kvz differs from the expected table" >&2
+    exit 1
+fi
+echo "PASS"

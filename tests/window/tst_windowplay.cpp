@@ -1,0 +1,255 @@
+// SPDX-FileCopyrightText: 2026 Zentile developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "WindowHarness.h"
+
+using namespace harness;
+
+namespace {
+
+// Row 0: Q U I Z K A T S B C D F G H L M N P R E; row 1 starts E J X O T…; row 2 starts E.
+const QString PlayBoard = QStringLiteral("QUIZKATSBCDFGHLMNPRE") + QStringLiteral("EJXO") + QString(15, QLatin1Char('T'))
+    + QStringLiteral("W") + QStringLiteral("E") + QString(19, QLatin1Char('S'));
+
+// "c5" clicks tile 5, "d5" double-clicks it, "Enter" and "Clear" press the buttons.
+void play(Window &w, const QStringList &steps)
+{
+    for (const QString &step : steps) {
+        if (step == QLatin1String("Enter") || step == QLatin1String("Clear"))
+            w.press(QStringLiteral("cmd") + step);
+        else if (step.startsWith(QLatin1Char('c')))
+            w.click(step.mid(1).toInt());
+        else if (step.startsWith(QLatin1Char('d')))
+            w.doubleClick(step.mid(1).toInt());
+        else
+            QFAIL(qPrintable(step));
+    }
+}
+
+QByteArray emptyRecords(int from)
+{
+    QByteArray bytes;
+    for (int rank = from; rank <= 10; ++rank)
+        bytes += record(qint16(rank), 0, "...");
+    return bytes;
+}
+
+// The waiting state a game end leaves: a fresh board, nothing of the game left.
+void verifyAfterGame(const Window &w)
+{
+    QVERIFY(!w.child(QStringLiteral("fraStart"))->isHidden());
+    QVERIFY(!w.child<QTimer>(QStringLiteral("tmrPlay"))->isActive());
+    for (const char *button : {"cmdEnter", "cmdClear", "cmdShuffle"})
+        QVERIFY2(!w.child(QLatin1String(button))->isEnabled(), button);
+    QCOMPARE(w.words(), QStringList());
+    QCOMPARE(w.text(QStringLiteral("lblScore")), QStringLiteral("0"));
+    QCOMPARE(w.text(QStringLiteral("lblWord")), QString());
+    QCOMPARE(w.text(QStringLiteral("lblThisScore")), QStringLiteral("0"));
+    QCOMPARE(w.text(QStringLiteral("lblAddTime")), QStringLiteral("0"));
+    QCOMPARE(w.text(QStringLiteral("lblTime")), QStringLiteral("00:00"));
+    QCOMPARE(w.marked(), QList<int>());
+    QString board;
+    for (int i = 0; i < 400; ++i) {
+        const QString letter = w.tile(i)->text();
+        QVERIFY(letter.size() == 1 && letter.at(0) >= QLatin1Char('A') && letter.at(0) <= QLatin1Char('Z'));
+        board += letter;
+    }
+    QVERIFY(!board.startsWith(PlayBoard));
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+}
+
+} // namespace
+
+class tst_windowplay : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { quietSizeHintNotes(); }
+    void wordPlay_data();
+    void wordPlay();
+    void wholeGame();
+    void gameEndsUnderHighScores();
+};
+
+void tst_windowplay::wordPlay_data()
+{
+    QTest::addColumn<bool>("started");
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<QString>("thisScore");
+    QTest::addColumn<QString>("addTime");
+    QTest::addColumn<QList<int>>("marked");
+    QTest::addColumn<QStringList>("words");
+    QTest::addColumn<QString>("score");
+    QTest::addColumn<QString>("time");
+    QTest::addColumn<int>("selected");
+
+    const QStringList none;
+    // Clicks.
+    QTest::newRow("touching tiles build the word")
+        << true << QStringList{"c0", "c1", "c2", "c3"} << "QUIZ" << "22" << "20" << QList<int>{0, 1, 2, 3} << none << "0" << "02:00" << -1;
+    QTest::newRow("diagonals touch") << true << QStringList{"c0", "c21", "c2"} << "QJI" << "19" << "18" << QList<int>{0, 2, 21} << none
+                                     << "0" << "02:00" << -1;
+    QTest::newRow("J and X") << true << QStringList{"c21", "c22"} << "JX" << "16" << "16" << QList<int>{21, 22} << none << "0"
+                             << "02:00" << -1;
+    QTest::newRow("a tile that does not touch restarts the word")
+        << true << QStringList{"c0", "c1", "c2", "c19"} << "E" << "1" << "0" << QList<int>{19} << none << "0" << "02:00" << -1;
+    QTest::newRow("row end and next row start do not touch")
+        << true << QStringList{"c19", "c20"} << "E" << "1" << "0" << QList<int>{20} << none << "0" << "02:00" << -1;
+    QTest::newRow("row end and row start do not touch")
+        << true << QStringList{"c19", "c0"} << "Q" << "10" << "10" << QList<int>{0} << none << "0" << "02:00" << -1;
+    QTest::newRow("row end and two rows down do not touch")
+        << true << QStringList{"c19", "c40"} << "E" << "1" << "0" << QList<int>{40} << none << "0" << "02:00" << -1;
+    QTest::newRow("marked tiles are refused")
+        << true << QStringList{"c0", "c1", "c1", "c0"} << "QU" << "11" << "10" << QList<int>{0, 1} << none << "0" << "02:00" << -1;
+    QTest::newRow("first click after start-up") << true << QStringList{"c1"} << "U" << "1" << "0" << QList<int>{1} << none << "0"
+                                                 << "02:00" << -1;
+    QTest::newRow("a letter after Clear") << true << QStringList{"c0", "c1", "Clear", "c4"} << "K" << "5" << "0" << QList<int>{4}
+                                          << none << "0" << "02:00" << -1;
+    QTest::newRow("no game, no picking") << false << QStringList{"c0", "c1"} << "" << "0" << "0" << QList<int>{} << none << "0"
+                                         << "02:00" << -1;
+    // The buttons.
+    QTest::newRow("Enter accepts a word") << true << QStringList{"c5", "c6", "c7", "Enter"} << "" << "0" << "0" << QList<int>{}
+                                          << QStringList{"ATS"} << "3" << "02:00" << -1;
+    QTest::newRow("Enter adds the bonus to the clock")
+        << true << QStringList{"c0", "c1", "c2", "c3", "Enter"} << "" << "0" << "0" << QList<int>{} << QStringList{"QUIZ"} << "22"
+        << "02:20" << -1;
+    QTest::newRow("a repeated word is refused and its entry selected")
+        << true << QStringList{"c5", "c6", "c7", "Enter", "c0", "c1", "c2", "Enter", "c0", "c1", "c2", "Enter"} << "" << "0" << "0"
+        << QList<int>{} << QStringList{"ATS", "QUI"} << "15" << "02:10" << 1;
+    QTest::newRow("Enter refuses two letters") << true << QStringList{"c5", "c6", "Enter"} << "" << "0" << "0" << QList<int>{}
+                                               << none << "0" << "02:00" << -1;
+    QTest::newRow("Clear keeps the list, total and clock")
+        << true << QStringList{"c0", "c1", "c2", "c3", "Enter", "c5", "c6", "Clear"} << "" << "0" << "0" << QList<int>{}
+        << QStringList{"QUIZ"} << "22" << "02:20" << -1;
+    // Double clicks.
+    QTest::newRow("double click adds its tile and submits")
+        << true << QStringList{"c0", "c1", "d2"} << "" << "0" << "0" << QList<int>{} << QStringList{"QUI"} << "12" << "02:10" << -1;
+    QTest::newRow("double click on the last tile") << true << QStringList{"c0", "c1", "c2", "d2"} << "" << "0" << "0" << QList<int>{}
+                                                   << QStringList{"QUI"} << "12" << "02:10" << -1;
+    QTest::newRow("double click refuses two letters")
+        << true << QStringList{"c0", "d1"} << "" << "0" << "0" << QList<int>{} << none << "0" << "02:00" << -1;
+    QTest::newRow("a word after a double click") << true << QStringList{"c0", "c1", "d2", "c5", "c6", "d7"} << "" << "0" << "0"
+                                                 << QList<int>{} << QStringList{"QUI", "ATS"} << "15" << "02:10" << 0;
+    QTest::newRow("double click without a game") << false << QStringList{"d5"} << "" << "0" << "0" << QList<int>{} << none << "0"
+                                                 << "02:00" << -1;
+}
+
+void tst_windowplay::wordPlay()
+{
+    QFETCH(bool, started);
+    QFETCH(QStringList, steps);
+
+    Window w(PlayBoard);
+    if (started)
+        w.press(QStringLiteral("cmdStart"));
+    play(w, steps);
+
+    QTEST(w.text(QStringLiteral("lblWord")), "word");
+    QTEST(w.text(QStringLiteral("lblThisScore")), "thisScore");
+    QTEST(w.text(QStringLiteral("lblAddTime")), "addTime");
+    QTEST(w.marked(), "marked");
+    QTEST(w.words(), "words");
+    QTEST(w.text(QStringLiteral("lblScore")), "score");
+    QTEST(w.text(QStringLiteral("lblTime")), "time");
+    QTEST(w.child<QListWidget>(QStringLiteral("lstWords"))->currentRow(), "selected");
+}
+
+void tst_windowplay::wholeGame()
+{
+    Window w(PlayBoard);
+    const QString scores = w.path(QStringLiteral("HighScore.kvz"));
+    const QString dictionary = w.path(QStringLiteral("Dictionary.kvz"));
+    const QByteArray oldTable = record(1, 50, "Bob") + emptyRecords(2);
+    QVERIFY(writeFile(scores, oldTable));
+    QVERIFY(writeFile(dictionary, "QUIZ\r\n"));
+    QVERIFY(w.show());
+
+    w.press(QStringLiteral("cmdStart"));
+    play(w, {"c5", "c6", "c7", "Enter"});
+    for (int i = 0; i < 5; ++i)
+        w->tmrPlay_Timer();
+    QCOMPARE(w.text(QStringLiteral("lblTime")), QStringLiteral("01:55"));
+    play(w, {"c0", "c1", "c2", "c3", "Enter", "c22", "c23", "d24"});
+    QCOMPARE(w.words(), (QStringList{"ATS", "QUIZ", "XOT"}));
+    QCOMPARE(w.text(QStringLiteral("lblScore")), QStringLiteral("35"));
+    QCOMPARE(w.text(QStringLiteral("lblTime")), QStringLiteral("02:23"));
+
+    auto *list = w.child<QListWidget>(QStringLiteral("lstWords"));
+    auto selectedIs = [list](const QString &word) {
+        return [list, word](QWidget *box) {
+            QCOMPARE(list->currentItem() ? list->currentItem()->text() : QString(), word);
+            ModalScript::answer(word == QLatin1String("ATS") ? QMessageBox::Yes : QMessageBox::No)(box);
+        };
+    };
+    ModalScript boxes;
+    boxes.then([&](QWidget *box) {
+        // While the name is asked the game has stopped and the table is as it was.
+        QVERIFY(!w.child<QTimer>(QStringLiteral("tmrPlay"))->isActive());
+        QCOMPARE(w.text(QStringLiteral("lblScore")), QStringLiteral("35"));
+        QCOMPARE(readFile(scores), oldTable);
+        ModalScript::typeName(QStringLiteral("Ada"))(box);
+    });
+    boxes.then(selectedIs(QStringLiteral("ATS")));
+    boxes.then(selectedIs(QStringLiteral("XOT")));
+
+    int ticks = 0;
+    while (w.child(QStringLiteral("fraStart"))->isHidden() && ticks < 1000) {
+        w->tmrPlay_Timer();
+        ++ticks;
+    }
+    // 02:23 runs down to 00:00 in 143 ticks; the next one ends the game.
+    QCOMPARE(ticks, 144);
+    QCOMPARE(boxes.seen, (QStringList{
+                             "High Score | You got a high score, please enter your name: | Name",
+                             "Add Word | Would you like to add the word 'ATS' to your dictionary?",
+                             "Add Word | Would you like to add the word 'XOT' to your dictionary?",
+                         }));
+    QVERIFY(boxes.done());
+    QCOMPARE(boxes.unexpected, QStringList());
+    verifyAfterGame(w);
+
+    QCOMPARE(readFile(scores), record(1, 50, "Bob") + record(2, 35, "Ada") + emptyRecords(3));
+    QCOMPARE(readFile(dictionary), QByteArray("QUIZ\r\nATS\r\n"));
+}
+
+void tst_windowplay::gameEndsUnderHighScores()
+{
+    Window w(PlayBoard);
+    const QString scores = w.path(QStringLiteral("HighScore.kvz"));
+    QVERIFY(writeFile(scores, emptyRecords(1)));
+    QVERIFY(w.show());
+    w.press(QStringLiteral("cmdStart"));
+    play(w, {"c0", "c1", "c2", "c3", "Enter"});
+
+    ModalScript boxes;
+    boxes.then([&](QWidget *table) {
+        // The clock runs out while the table is still open.
+        for (int ticks = 0; ticks < 1000 && w.child(QStringLiteral("fraStart"))->isHidden(); ++ticks)
+            w->tmrPlay_Timer();
+        QVERIFY(table->isVisible());
+        ModalScript::answer(QMessageBox::Ok)(table);
+    });
+    boxes.then(ModalScript::typeName(QStringLiteral("Eve")));
+    boxes.then(ModalScript::answer(QMessageBox::Yes));
+    w.child<QAction>(QStringLiteral("mnuScores"))->trigger();
+
+    QCOMPARE(boxes.seen.size(), 3);
+    QVERIFY(boxes.seen.at(0).startsWith(
+        QStringLiteral("Zentile - High Scores | Rank     Score       Name\r\n\r\n01.        00000        ...\r\n")));
+    QCOMPARE(boxes.seen.at(1), QStringLiteral("High Score | You got a high score, please enter your name: | Name"));
+    QCOMPARE(boxes.seen.at(2), QStringLiteral("Add Word | Would you like to add the word 'QUIZ' to your dictionary?"));
+    QCOMPARE(boxes.unexpected, QStringList());
+    verifyAfterGame(w);
+    QCOMPARE(readFile(scores), record(1, 22, "Eve") + emptyRecords(2));
+    QCOMPARE(readFile(w.path(QStringLiteral("Dictionary.kvz"))), QByteArray("QUIZ\r\n"));
+
+    // The window plays on: the next game starts and takes clicks.
+    w.press(QStringLiteral("cmdStart"));
+    w.click(0);
+    QCOMPARE(w.text(QStringLiteral("lblWord")), w.tile(0)->text());
+    QCOMPARE(w.marked(), QList<int>{0});
+}
+
+QTEST_MAIN(tst_windowplay)
+#include "tst_windowplay.moc"
