@@ -66,13 +66,14 @@ inline double pairedRatio(const Timed &subject, const Timed &floor)
     return n % 2 ? ratios[n / 2] : (ratios[n / 2 - 1] + ratios[n / 2]) / 2.0;
 }
 
-// Prints "RATIO <name> <ratio> (target <= <target>)" with the two medians behind it.
+// Prints "RATIO <name> <ratio> (target <= <target>)", the ratio paired by round, and each side's median.
 inline double printRatio(const char *name, const Timed &subject, const Timed &floor, double target)
 {
     const double ratio = pairedRatio(subject, floor);
-    std::printf("RATIO %s %.2f (target <= %.1f) %s: %s %.3f ms, %s %.3f ms, median of %lld rounds\n", name, ratio,
-                target, ratio <= target ? "met" : "MISSED", subject.name, subject.medianMs(), floor.name,
-                floor.medianMs(), static_cast<long long>(subject.samples.size()));
+    std::printf("RATIO %s %.2f (target <= %.1f) %s: median over %lld rounds of each round's ratio;"
+                " medians on their own: %s %.3f ms, %s %.3f ms\n",
+                name, ratio, target, ratio <= target ? "met" : "MISSED", static_cast<long long>(subject.samples.size()),
+                subject.name, subject.medianMs(), floor.name, floor.medianMs());
     std::fflush(stdout);
     return ratio;
 }
