@@ -3,12 +3,16 @@
 #include "play/Dictionary.h"
 
 #include "board/Cp1252.h"
+#include "core/RegularFile.h"
 #include "play/LineScanner.h"
 #include "window/Dialogs.h"
 
 #include <QDir>
 #include <QFile>
 #include <QHash>
+
+#include <cerrno>
+#include <fcntl.h>
 
 Dictionary::Dictionary(const QString &dataDir, Dialogs &dialogs)
     : m_path(QDir(dataDir).filePath(QStringLiteral("Dictionary.kvz")))
@@ -35,8 +39,9 @@ QSet<QString> Dictionary::findAll(const QStringList &words) const
     QSet<QString> found;
     if (wanted.isEmpty())
         return found;
-    QFile file(m_path);
-    if (!file.open(QIODevice::ReadOnly))
+    RegularFile source;
+    QFile file;
+    if (!source.open(m_path, O_RDONLY) || !file.open(source.handle(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
         return found;
     scanLines(file, longest, [&](QByteArrayView line) {
         // Borrows the line's bytes: no copy per line.
@@ -52,22 +57,46 @@ QSet<QString> Dictionary::findAll(const QStringList &words) const
 
 bool Dictionary::AddToDictionary(const QString &word)
 {
-    QFile file(m_path);
-    // A last line left without its line end would otherwise run into the new word.
-    bool needsLineEnd = false;
-    if (file.open(QIODevice::ReadOnly)) {
-        if (file.size() > 0 && file.seek(file.size() - 1)) {
-            char last = 0;
-            needsLineEnd = file.getChar(&last) && last != '\n' && last != '\r';
-        }
-        file.close();
-    }
-    QByteArray line = needsLineEnd ? QByteArrayLiteral("\r\n") : QByteArray();
-    line += Cp1252::encode(word) + QByteArrayLiteral("\r\n");
+    QString reason;
+    if (appendLine(Cp1252::encode(word) + QByteArrayLiteral("\r\n"), &reason))
+        return true;
+    m_dialogs.inform(QStringLiteral("The word %1 could not be added to your dictionary in %2: %3.")
+                         .arg(word, QDir::toNativeSeparators(m_path), reason),
+                     QStringLiteral("Zentile"));
+    return false;
+}
 
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append) || file.write(line) != line.size() || !file.flush()) {
-        m_dialogs.inform(file.errorString(), QStringLiteral("Zentile"));
+bool Dictionary::appendLine(QByteArray line, QString *reason) const
+{
+    RegularFile file;
+    bool created = false;
+    // Read access tells how the last line ends; a file we may only write is appended to all the same.
+    bool readable = file.open(m_path, O_RDWR | O_APPEND);
+    if (!readable && file.errorCode() == EACCES)
+        file.open(m_path, O_WRONLY | O_APPEND);
+    if (!file.isOpen() && file.errorCode() == ENOENT)
+        readable = created = file.open(m_path, O_RDWR | O_APPEND | O_CREAT | O_EXCL);
+    const qint64 oldSize = file.isOpen() ? file.size() : -1;
+    if (oldSize < 0) {
+        *reason = file.errorString();
         return false;
     }
-    return true;
+    if (oldSize > 0) {
+        // A last line left without its line end would run into the new word. When that byte
+        // cannot be read, a line end goes first anyway: an empty line never matches a word.
+        QByteArray last;
+        const bool known = readable && file.readAt(oldSize - 1, 1, &last) && last.size() == 1;
+        if (!known || (last.at(0) != '\n' && last.at(0) != '\r'))
+            line.prepend("\r\n");
+    }
+    if (file.writeAll(line) && file.sync())
+        return true;
+
+    // The whole line or nothing: a piece of a word would later count as a confirmed word.
+    *reason = file.errorString();
+    file.truncate(oldSize);
+    file.close();
+    if (created)
+        QFile::remove(m_path);
+    return false;
 }

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QByteArray>
 #include <QSet>
 #include <QString>
 #include <QStringList>
@@ -24,6 +25,9 @@ public:
     bool AddToDictionary(const QString &word);
 
 private:
+    // Adds `line` at the end, whole, or leaves the file as it was; false with the reason.
+    bool appendLine(QByteArray line, QString *reason) const;
+
     QString m_path;
     Dialogs &m_dialogs;
 };

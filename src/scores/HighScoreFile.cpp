@@ -2,9 +2,48 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scores/HighScoreFile.h"
 
+#include "core/RegularFile.h"
+
 #include <QDir>
-#include <QFile>
+#include <QLockFile>
 #include <QSaveFile>
+
+#include <cerrno>
+#include <fcntl.h>
+
+namespace {
+
+// A save holds the lock for milliseconds; a lock older than this was left by a killed game
+// whose process id has since been taken by another.
+constexpr int StaleLockMs = 3000;
+constexpr int LockWaitMs = 4000;
+constexpr qint64 CopyBlock = 256 * 1024;
+
+QString lockFailure(const QLockFile &lock, int code)
+{
+    switch (lock.error()) {
+    case QLockFile::LockFailedError:
+        return QStringLiteral("The file is in use by another game");
+    case QLockFile::PermissionError:
+        return RegularFile::describe(code != 0 ? code : EACCES);
+    default:
+        return code != 0 ? RegularFile::describe(code) : QStringLiteral("The file could not be locked");
+    }
+}
+
+// QIODevice::write() may stop short without a reason; a second try brings the reason out.
+bool writeFully(QSaveFile &out, QByteArrayView bytes)
+{
+    while (!bytes.isEmpty()) {
+        const qint64 written = out.write(bytes.data(), bytes.size());
+        if (written <= 0)
+            return false;
+        bytes = bytes.sliced(written);
+    }
+    return true;
+}
+
+} // namespace
 
 HighScoreFile::HighScoreFile(const QString &dataDir)
     : m_path(QDir(dataDir).filePath(QStringLiteral("HighScore.kvz")))
@@ -19,29 +58,69 @@ HighScoreFile::Table HighScoreFile::emptyTable()
     return table;
 }
 
+bool HighScoreFile::open(RegularFile &file, QString *error) const
+{
+    // Opening for writing as well leaves an empty file behind when there was none.
+    if (file.open(m_path, O_RDWR | O_CREAT) || file.open(m_path, O_RDONLY))
+        return true;
+    // No table yet in a folder that cannot take one: it reads as records the file lacks.
+    if (file.errorCode() == ENOENT)
+        return true;
+    *error = file.errorString();
+    return false;
+}
+
+bool HighScoreFile::readFrom(RegularFile &file, Table *table, QString *error) const
+{
+    QByteArray bytes;
+    if (file.isOpen() && !file.readAt(0, TableSize, &bytes)) {
+        *error = file.errorString();
+        return false;
+    }
+    for (int n = 0; n < Places; ++n)
+        (*table)[n] = HighScoreRecord::fromBytes(QByteArrayView(bytes).sliced(std::min<qsizetype>(bytes.size(), n * HighScoreRecord::Size)));
+    return true;
+}
+
 std::optional<HighScoreFile::Table> HighScoreFile::read(QString *error) const
 {
-    QFile file(m_path);
-    // Opening for writing as well leaves an empty file behind when there was none.
-    if (!file.open(QIODevice::ReadWrite) && !(file.exists() && file.open(QIODevice::ReadOnly))) {
-        *error = file.errorString();
-        return std::nullopt;
-    }
-    const QByteArray bytes = file.read(TableSize);
-    if (file.error() != QFileDevice::NoError) {
-        *error = file.errorString();
-        return std::nullopt;
-    }
+    RegularFile file;
     Table table;
-    for (int n = 0; n < Places; ++n)
-        table[n] = HighScoreRecord::fromBytes(QByteArrayView(bytes).sliced(std::min<qsizetype>(bytes.size(), n * HighScoreRecord::Size)));
+    if (!open(file, error) || !readFrom(file, &table, error))
+        return std::nullopt;
     return table;
+}
+
+bool HighScoreFile::update(const std::function<bool(Table &)> &change, QString *error) const
+{
+    // Held from the read to the rename, so that two games saving at once keep both entries.
+    QLockFile lock(m_path + QStringLiteral(".lock"));
+    lock.setStaleLockTime(StaleLockMs);
+    errno = 0;
+    if (!lock.tryLock(LockWaitMs)) {
+        *error = lockFailure(lock, errno);
+        return false;
+    }
+    RegularFile old;
+    Table table;
+    if (!open(old, error) || !readFrom(old, &table, error))
+        return false;
+    if (!change(table))
+        return true;
+    return save(table, old, error);
 }
 
 bool HighScoreFile::write(const Table &table, QString *error) const
 {
+    return update([&table](Table &onDisk) { onDisk = table; return true; }, error);
+}
+
+bool HighScoreFile::save(const Table &table, RegularFile &old, QString *error) const
+{
+    removeStaleTemporaries();
     QSaveFile out(m_path);
-    if (!out.open(QIODevice::WriteOnly)) {
+    // Unbuffered, so that a failed write is seen here, before commit() renames the file into place.
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         *error = out.errorString();
         return false;
     }
@@ -49,18 +128,22 @@ bool HighScoreFile::write(const Table &table, QString *error) const
     bytes.reserve(TableSize);
     for (const HighScoreRecord &record : table)
         bytes += record.toBytes();
-    bool ok = out.write(bytes) == bytes.size();
+    bool ok = writeFully(out, bytes);
 
     // This program never writes past the tenth record, but it keeps what another did.
-    QFile old(m_path);
-    if (ok && old.open(QIODevice::ReadOnly) && old.size() > TableSize && old.seek(TableSize)) {
-        QByteArray block;
-        while (ok && !(block = old.read(256 * 1024)).isEmpty())
-            ok = out.write(block) == block.size();
-        ok = ok && old.error() == QFileDevice::NoError;
+    QByteArray block;
+    for (qint64 at = TableSize; ok && old.isOpen(); at += block.size()) {
+        if (!old.readAt(at, CopyBlock, &block)) {
+            *error = old.errorString();
+            out.cancelWriting();
+            return false;
+        }
+        if (block.isEmpty())
+            break;
+        ok = writeFully(out, block);
     }
-    if (!ok) {
-        *error = out.error() != QFileDevice::NoError ? out.errorString() : old.errorString();
+    if (!ok || !out.flush() || out.error() != QFileDevice::NoError) {
+        *error = out.errorString();
         out.cancelWriting();
         return false;
     }
@@ -69,4 +152,21 @@ bool HighScoreFile::write(const Table &table, QString *error) const
         return false;
     }
     return true;
+}
+
+void HighScoreFile::removeStaleTemporaries() const
+{
+    // Left by a game killed while saving; only the lock's holder saves, so none is in use.
+    const QFileInfo target(m_path);
+    const QString prefix = target.fileName() + QLatin1Char('.');
+    const QStringList pattern{prefix + QStringLiteral("??????")};
+    const auto entries = target.dir().entryInfoList(pattern, QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
+    for (const QFileInfo &entry : entries) {
+        const QStringView suffix = QStringView(entry.fileName()).sliced(prefix.size());
+        const bool temporaryName = std::all_of(suffix.begin(), suffix.end(), [](QChar c) {
+            return c.unicode() < 128 && c.isLetterOrNumber();
+        });
+        if (temporaryName && entry.isFile() && !entry.isSymLink())
+            QFile::remove(entry.filePath());
+    }
 }

@@ -7,7 +7,10 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 #include <optional>
+
+class RegularFile;
 
 // "HighScore.kvz": ten records, best first, replaced as a whole so it is never half-written.
 class HighScoreFile
@@ -23,6 +26,9 @@ public:
 
     // The ten records; a missing file is created empty and absent records read as zeros.
     std::optional<Table> read(QString *error) const;
+    // Under the table's lock, lets `change` edit the table as it is on disk now and saves the
+    // result unless `change` returns false. The file is replaced whole or left as it was.
+    bool update(const std::function<bool(Table &)> &change, QString *error) const;
     // Replaces the ten records at once, keeping whatever the file holds past them.
     bool write(const Table &table, QString *error) const;
 
@@ -30,5 +36,10 @@ public:
     static Table emptyTable();
 
 private:
+    bool open(RegularFile &file, QString *error) const;
+    bool readFrom(RegularFile &file, Table *table, QString *error) const;
+    bool save(const Table &table, RegularFile &old, QString *error) const;
+    void removeStaleTemporaries() const;
+
     QString m_path;
 };

@@ -7,6 +7,8 @@
 #include "window/Dialogs.h"
 #include "window/GameView.h"
 
+#include <QDir>
+
 #include <limits>
 
 namespace {
@@ -28,20 +30,26 @@ std::optional<HighScoreFile::Table> HighScores::readTable()
     QString error;
     auto table = m_file.read(&error);
     if (!table) {
-        m_dialogs.inform(error, Title);
+        m_dialogs.inform(QStringLiteral("The high scores could not be read from %1: %2.").arg(QDir::toNativeSeparators(m_file.path()), error),
+                         Title);
         return std::nullopt;
     }
     m_state.HighScoreBuffer = table->back();
     return table;
 }
 
-void HighScores::writeTable(const HighScoreFile::Table &table)
+void HighScores::updateTable(const std::function<bool(HighScoreFile::Table &)> &change, const QString &failure)
 {
     QString error;
-    if (m_file.write(table, &error))
-        m_state.HighScoreBuffer = table.back();
-    else
-        m_dialogs.inform(error, Title);
+    const bool saved = m_file.update(
+        [&](HighScoreFile::Table &table) {
+            const bool changed = change(table);
+            m_state.HighScoreBuffer = table.back();
+            return changed;
+        },
+        &error);
+    if (!saved)
+        m_dialogs.inform(failure.arg(QDir::toNativeSeparators(m_file.path()), error), Title);
 }
 
 int HighScores::placeFor(const HighScoreFile::Table &table, qint64 score)
@@ -79,8 +87,9 @@ void HighScores::CheckHighScore()
     // The file stays as it was until the name is known.
     const QString name = m_dialogs.askText(QStringLiteral("You got a high score, please enter your name:"),
                                            QStringLiteral("High Score"), QStringLiteral("Name"));
-    enter(*table, score, name);
-    writeTable(*table);
+    // Placed in the table as it is now: another game may have saved while the box was open.
+    updateTable([&](HighScoreFile::Table &onDisk) { return enter(onDisk, score, name); },
+                QStringLiteral("Your high score could not be saved in %1: %2."));
 }
 
 QString HighScores::tableText(const HighScoreFile::Table &table)
@@ -109,5 +118,10 @@ void HighScores::mnuReset_Click()
 
 void HighScores::ResetScores()
 {
-    writeTable(HighScoreFile::emptyTable());
+    updateTable(
+        [](HighScoreFile::Table &onDisk) {
+            onDisk = HighScoreFile::emptyTable();
+            return true;
+        },
+        QStringLiteral("The high scores could not be reset in %1: %2."));
 }

@@ -32,7 +32,8 @@ public:
 
 private:
     std::optional<HighScoreFile::Table> readTable();
-    void writeTable(const HighScoreFile::Table &table);
+    // Saves `change` to the table on disk; `failure` is the box's text, with %1 the file and %2 the reason.
+    void updateTable(const std::function<bool(HighScoreFile::Table &)> &change, const QString &failure);
 
     GameView &m_view;
     Dialogs &m_dialogs;

@@ -1,0 +1,121 @@
+// SPDX-FileCopyrightText: 2026 Zentile developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/RegularFile.h"
+
+#include <QFile>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+RegularFile::~RegularFile()
+{
+    close();
+}
+
+QString RegularFile::describe(int code)
+{
+    return QString::fromLocal8Bit(std::strerror(code));
+}
+
+bool RegularFile::fail(int code)
+{
+    m_errorCode = code;
+    m_errorString = describe(code);
+    return false;
+}
+
+bool RegularFile::open(const QString &path, int flags)
+{
+    close();
+    // O_NONBLOCK: opening a FIFO must not wait for a writer or a reader.
+    m_fd = ::open(QFile::encodeName(path).constData(), flags | O_NONBLOCK | O_CLOEXEC, 0666);
+    if (m_fd < 0)
+        return fail(errno);
+    struct stat info{};
+    if (::fstat(m_fd, &info) != 0) {
+        const int code = errno;
+        close();
+        return fail(code);
+    }
+    if (!S_ISREG(info.st_mode)) {
+        close();
+        fail(S_ISDIR(info.st_mode) ? EISDIR : EINVAL);
+        if (!S_ISDIR(info.st_mode))
+            m_errorString = QStringLiteral("Not a regular file");
+        return false;
+    }
+    // Plain blocking reads and writes from here on, as for any regular file.
+    ::fcntl(m_fd, F_SETFL, ::fcntl(m_fd, F_GETFL) & ~O_NONBLOCK);
+    m_errorCode = 0;
+    m_errorString.clear();
+    return true;
+}
+
+void RegularFile::close()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+    m_fd = -1;
+}
+
+qint64 RegularFile::size()
+{
+    struct stat info{};
+    if (::fstat(m_fd, &info) != 0)
+        return fail(errno), -1;
+    return info.st_size;
+}
+
+bool RegularFile::readAt(qint64 offset, qint64 length, QByteArray *bytes)
+{
+    bytes->resize(length);
+    qint64 got = 0;
+    while (got < length) {
+        const ssize_t n = ::pread(m_fd, bytes->data() + got, length - got, offset + got);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            bytes->clear();
+            return fail(errno);
+        }
+        if (n == 0)
+            break;
+        got += n;
+    }
+    bytes->resize(got);
+    return true;
+}
+
+bool RegularFile::writeAll(QByteArrayView bytes)
+{
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(m_fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return fail(n < 0 ? errno : ENOSPC);
+        done += n;
+    }
+    return true;
+}
+
+bool RegularFile::truncate(qint64 size)
+{
+    while (::ftruncate(m_fd, size) != 0) {
+        if (errno != EINTR)
+            return fail(errno);
+    }
+    return true;
+}
+
+bool RegularFile::sync()
+{
+    // A file system that cannot sync (EINVAL) has nothing more to tell.
+    if (::fdatasync(m_fd) != 0 && errno != EINVAL)
+        return fail(errno);
+    return true;
+}
