@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scores/HighScoreFile.h"
 
+#include "core/FileLock.h"
 #include "core/RegularFile.h"
 
 #include <QDir>
-#include <QLockFile>
 #include <QSaveFile>
 
 #include <cerrno>
@@ -13,23 +13,9 @@
 
 namespace {
 
-// A save holds the lock for milliseconds; a lock older than this was left by a killed game
-// whose process id has since been taken by another.
-constexpr int StaleLockMs = 3000;
+// A save holds the lock for milliseconds; another game's turn is worth a short wait.
 constexpr int LockWaitMs = 4000;
 constexpr qint64 CopyBlock = 256 * 1024;
-
-QString lockFailure(const QLockFile &lock, int code)
-{
-    switch (lock.error()) {
-    case QLockFile::LockFailedError:
-        return QStringLiteral("The file is in use by another game");
-    case QLockFile::PermissionError:
-        return RegularFile::describe(code != 0 ? code : EACCES);
-    default:
-        return code != 0 ? RegularFile::describe(code) : QStringLiteral("The file could not be locked");
-    }
-}
 
 // QIODevice::write() may stop short without a reason; a second try brings the reason out.
 bool writeFully(QSaveFile &out, QByteArrayView bytes)
@@ -94,11 +80,9 @@ std::optional<HighScoreFile::Table> HighScoreFile::read(QString *error) const
 bool HighScoreFile::update(const std::function<bool(Table &)> &change, QString *error) const
 {
     // Held from the read to the rename, so that two games saving at once keep both entries.
-    QLockFile lock(m_path + QStringLiteral(".lock"));
-    lock.setStaleLockTime(StaleLockMs);
-    errno = 0;
-    if (!lock.tryLock(LockWaitMs)) {
-        *error = lockFailure(lock, errno);
+    FileLock lock(m_path + QStringLiteral(".lock"));
+    if (!lock.lock(LockWaitMs)) {
+        *error = lock.errorString();
         return false;
     }
     RegularFile old;

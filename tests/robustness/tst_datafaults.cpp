@@ -1,0 +1,414 @@
+// SPDX-FileCopyrightText: 2026 Zentile developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The data files when the machine misbehaves: a full disk, odd files in their place, two
+// games saving at once and kills in the middle of a save. Each risky step runs in a child
+// process with a time limit, so a hang fails the test instead of stalling the run.
+
+#include "scores/HighScoreFile.h"
+#include "scores/ScoreBytes.h"
+#include "support/TestGame.h"
+
+#include <QDataStream>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QScopeGuard>
+#include <QTest>
+#include <QThread>
+
+#include <csignal>
+#include <poll.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <functional>
+
+using Kind = ScriptedDialogs::Kind;
+
+namespace {
+
+enum class Fault { FileSizeLimit, Fifo, DevZero, Directory, FullTmpfs, ReadOnlyMount };
+enum class Operation { SaveScore, Reset, ShowTable, AddWord, LookUp, EndGame };
+
+struct Outcome
+{
+    bool finished = false; // false: the child hung and was killed
+    QList<ScriptedDialogs::Shown> boxes;
+    QString found;         // the words a lookup found
+};
+
+// Runs `step` in a forked child under a time limit; what it showed comes back through a pipe.
+Outcome inChild(const std::function<QString(ScriptedDialogs &)> &step, qsizetype fileSizeLimit = -1, int timeoutMs = 5000)
+{
+    int fds[2];
+    if (pipe(fds) != 0)
+        return {};
+    const pid_t pid = fork();
+    if (pid == 0) {
+        ::close(fds[0]);
+        if (fileSizeLimit >= 0) {
+            // A full disk as any user can have one: writes past the limit fail with EFBIG.
+            std::signal(SIGXFSZ, SIG_IGN);
+            const rlimit limit{rlim_t(fileSizeLimit), rlim_t(fileSizeLimit)};
+            setrlimit(RLIMIT_FSIZE, &limit);
+        }
+        ScriptedDialogs dialogs;
+        dialogs.confirmByDefault = true;
+        const QString found = step(dialogs);
+        QByteArray report;
+        QDataStream out(&report, QIODevice::WriteOnly);
+        out << found << qint32(dialogs.shown.size());
+        for (const auto &box : dialogs.shown)
+            out << qint32(box.kind) << box.text << box.title;
+        // Lifted before the report, which is no data file.
+        const rlimit none{RLIM_INFINITY, RLIM_INFINITY};
+        setrlimit(RLIMIT_FSIZE, &none);
+        for (qsizetype done = 0; done < report.size();) {
+            const ssize_t n = ::write(fds[1], report.constData() + done, report.size() - done);
+            if (n <= 0)
+                _exit(3);
+            done += n;
+        }
+        _exit(0);
+    }
+    ::close(fds[1]);
+    QByteArray report;
+    QElapsedTimer clock;
+    clock.start();
+    bool closed = false;
+    while (!closed && clock.elapsed() < timeoutMs) {
+        pollfd p{fds[0], POLLIN, 0};
+        if (poll(&p, 1, 100) <= 0)
+            continue;
+        char buffer[4096];
+        const ssize_t n = ::read(fds[0], buffer, sizeof buffer);
+        if (n <= 0)
+            closed = true;
+        else
+            report.append(buffer, n);
+    }
+    ::close(fds[0]);
+    if (!closed)
+        kill(pid, SIGKILL);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    Outcome outcome;
+    outcome.finished = closed && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    QDataStream in(report);
+    qint32 count = 0;
+    in >> outcome.found >> count;
+    for (qint32 i = 0; i < count; ++i) {
+        qint32 kind;
+        ScriptedDialogs::Shown box;
+        in >> kind >> box.text >> box.title;
+        box.kind = Kind(kind);
+        outcome.boxes.append(box);
+    }
+    return outcome;
+}
+
+QString run(Operation operation, const QString &dataDir, ScriptedDialogs &dialogs)
+{
+    MemoryView view;
+    ScriptedRandom random;
+    Game game(view, dialogs, random, dataDir);
+    game.Form_Load();
+    switch (operation) {
+    case Operation::SaveScore:
+        view.setCaption(ValueLabel::Score, QStringLiteral("500"));
+        dialogs.textAnswers = {QStringLiteral("Alice")};
+        game.highScores().CheckHighScore();
+        break;
+    case Operation::Reset:
+        game.mnuReset_Click();
+        break;
+    case Operation::ShowTable:
+        game.mnuScores_Click();
+        break;
+    case Operation::AddWord:
+        game.dictionary().AddToDictionary(QStringLiteral("SCUBA"));
+        break;
+    case Operation::LookUp:
+        return QStringList(game.dictionary().findAll({QStringLiteral("CAT"), QStringLiteral("ZEN")}).values()).join(u',');
+    case Operation::EndGame:
+        game.cmdStart_Click();
+        view.addWord(QStringLiteral("SCUBA"));
+        view.setCaption(ValueLabel::Score, QStringLiteral("500"));
+        game.cmdFinish_Click();
+        game.tmrPlay_Timer();
+        break;
+    }
+    return {};
+}
+
+QStringList entries(const QString &dir)
+{
+    return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+const QByteArray Words = "ZEN\r\nCAT\r\n";
+
+} // namespace
+
+class TestDataFaults : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void faults_data();
+    void faults();
+    void writeOnlyDictionaryGetsItsOwnLine();
+    void twoGamesEndAtOnce();
+    void killedWhileSaving();
+};
+
+void TestDataFaults::faults_data()
+{
+    QTest::addColumn<Fault>("fault");
+    QTest::addColumn<Operation>("operation");
+    // The box's first words, or empty for no box.
+    QTest::addColumn<QString>("box");
+
+    const QString saved = QStringLiteral("Your high score could not be saved in ");
+    const QString reset = QStringLiteral("The high scores could not be reset in ");
+    const QString read = QStringLiteral("The high scores could not be read from ");
+    const QString word = QStringLiteral("The word SCUBA could not be added to your dictionary in ");
+    const QString table = QStringLiteral("Rank     Score       Name");
+
+    QTest::newRow("full disk: save a score") << Fault::FileSizeLimit << Operation::SaveScore << saved;
+    QTest::newRow("full disk: reset") << Fault::FileSizeLimit << Operation::Reset << reset;
+    QTest::newRow("full disk: add a word") << Fault::FileSizeLimit << Operation::AddWord << word;
+    QTest::newRow("full disk: show the table") << Fault::FileSizeLimit << Operation::ShowTable << table;
+
+    for (const auto &[fault, name] : {std::pair{Fault::Fifo, "FIFO"}, std::pair{Fault::DevZero, "link to /dev/zero"},
+                                      std::pair{Fault::Directory, "directory"}}) {
+        const QByteArray prefix = QByteArray(name) + ": ";
+        QTest::newRow(prefix + "save a score") << fault << Operation::SaveScore << read;
+        QTest::newRow(prefix + "reset") << fault << Operation::Reset << reset;
+        QTest::newRow(prefix + "show the table") << fault << Operation::ShowTable << read;
+        QTest::newRow(prefix + "add a word") << fault << Operation::AddWord << word;
+        QTest::newRow(prefix + "look up") << fault << Operation::LookUp << QString();
+        QTest::newRow(prefix + "end a game") << fault << Operation::EndGame << read;
+    }
+
+    // Need root for the mount.
+    QTest::newRow("full tmpfs: save a score") << Fault::FullTmpfs << Operation::SaveScore << saved;
+    QTest::newRow("full tmpfs: reset") << Fault::FullTmpfs << Operation::Reset << reset;
+    QTest::newRow("full tmpfs: add a word") << Fault::FullTmpfs << Operation::AddWord << word;
+    QTest::newRow("read-only mount: save a score") << Fault::ReadOnlyMount << Operation::SaveScore << saved;
+    QTest::newRow("read-only mount: add a word") << Fault::ReadOnlyMount << Operation::AddWord << word;
+    QTest::newRow("read-only mount, no table yet: show the table") << Fault::ReadOnlyMount << Operation::ShowTable << table;
+}
+
+void TestDataFaults::faults()
+{
+    QFETCH(Fault, fault);
+    QFETCH(Operation, operation);
+    QFETCH(QString, box);
+
+    QTemporaryDir tmp;
+    QVERIFY(tmp.isValid());
+    const QString dataDir = tmp.filePath(QStringLiteral("data"));
+    QVERIFY(QDir().mkpath(dataDir));
+    const QString tablePath = dataDir + QStringLiteral("/HighScore.kvz");
+    const QString dictionaryPath = dataDir + QStringLiteral("/Dictionary.kvz");
+    const QByteArray oldTable = ScoreBytes::table(ScoreBytes::tenEntries());
+    const bool onTable = operation == Operation::SaveScore || operation == Operation::Reset || operation == Operation::ShowTable;
+    // A game's end meets both files; its first box is about the table.
+    const QStringList targets = operation == Operation::EndGame ? QStringList{tablePath, dictionaryPath}
+                                                                : QStringList{onTable ? tablePath : dictionaryPath};
+    const QString target = targets.first();
+
+    qsizetype sizeLimit = -1;
+    bool mounted = false;
+    const auto unmount = qScopeGuard([&] {
+        if (mounted)
+            umount2(dataDir.toLocal8Bit().constData(), MNT_DETACH);
+    });
+    switch (fault) {
+    case Fault::FileSizeLimit:
+        QVERIFY(ScoreBytes::write(tablePath, oldTable));
+        // Two bytes short of the limit: an append is cut inside the word.
+        QVERIFY(ScoreBytes::write(dictionaryPath, Words + QByteArray("WORD\r\n").repeated(14) + "AB\r\n"));
+        sizeLimit = 100;
+        break;
+    case Fault::Fifo:
+        for (const QString &path : targets)
+            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0644), 0);
+        break;
+    case Fault::DevZero:
+        for (const QString &path : targets)
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+        break;
+    case Fault::Directory:
+        for (const QString &path : targets)
+            QVERIFY(QDir().mkdir(path));
+        break;
+    case Fault::FullTmpfs: {
+        if (geteuid() != 0 || mount("tmpfs", dataDir.toLocal8Bit().constData(), "tmpfs", 0, "size=64k") != 0)
+            QSKIP("needs root to mount a tmpfs");
+        mounted = true;
+        QVERIFY(ScoreBytes::write(tablePath, oldTable));
+        // A whole page, so the next byte needs a new one.
+        QVERIFY(ScoreBytes::write(dictionaryPath, Words.repeated(4096 / Words.size()) + QByteArray(4096 % Words.size(), '\n')));
+        QFile filler(dataDir + QStringLiteral("/filler"));
+        QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        while (filler.write(QByteArray(4096, 'x')) == 4096) {
+        }
+        break;
+    }
+    case Fault::ReadOnlyMount: {
+        if (operation != Operation::ShowTable) {
+            QVERIFY(ScoreBytes::write(tablePath, oldTable));
+            QVERIFY(ScoreBytes::write(dictionaryPath, Words));
+        }
+        const QByteArray path = dataDir.toLocal8Bit();
+        if (geteuid() != 0 || mount(path.constData(), path.constData(), nullptr, MS_BIND, nullptr) != 0)
+            QSKIP("needs root for a read-only bind mount");
+        mounted = true;
+        QVERIFY(mount(nullptr, path.constData(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) == 0);
+        break;
+    }
+    }
+    const QByteArray tableBefore = QFileInfo(tablePath).isFile() ? ScoreBytes::read(tablePath) : QByteArray();
+    const QByteArray dictionaryBefore = QFileInfo(dictionaryPath).isFile() ? ScoreBytes::read(dictionaryPath) : QByteArray();
+    const QStringList entriesBefore = entries(dataDir);
+
+    const Outcome outcome = inChild([&](ScriptedDialogs &dialogs) { return run(operation, dataDir, dialogs); }, sizeLimit);
+    QVERIFY2(outcome.finished, "the operation hung or crashed");
+
+    // Nothing was lost or cut, and nothing was left behind.
+    QCOMPARE(entries(dataDir), entriesBefore);
+    if (QFileInfo(tablePath).isFile())
+        QCOMPARE(ScoreBytes::read(tablePath), tableBefore);
+    if (QFileInfo(dictionaryPath).isFile())
+        QCOMPARE(ScoreBytes::read(dictionaryPath), dictionaryBefore);
+
+    QList<ScriptedDialogs::Shown> informs;
+    for (const auto &shown : outcome.boxes) {
+        if (shown.kind == Kind::Inform)
+            informs.append(shown);
+    }
+    if (box.isEmpty()) {
+        QVERIFY(informs.isEmpty());
+        QCOMPARE(outcome.found, QString());
+        return;
+    }
+    QVERIFY(!informs.isEmpty());
+    const ScriptedDialogs::Shown &first = informs.first();
+    QVERIFY2(first.text.startsWith(box), qPrintable(first.text));
+    if (!first.text.startsWith(QStringLiteral("Rank"))) {
+        // Where, and why.
+        QCOMPARE(first.title, QStringLiteral("Zentile"));
+        QVERIFY2(first.text.contains(target + QStringLiteral(": ")), qPrintable(first.text));
+        QVERIFY(first.text.size() > first.text.indexOf(target) + target.size() + 3);
+    }
+}
+
+void TestDataFaults::writeOnlyDictionaryGetsItsOwnLine()
+{
+    // Unreadable for an ordinary user; root reads it and must come to the same bytes.
+    TestGame g;
+    QVERIFY(ScoreBytes::write(g.dictionaryPath(), "ZEN\r\nCAT"));
+    QVERIFY(QFile::setPermissions(g.dictionaryPath(), QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther));
+    QVERIFY(g.game.dictionary().AddToDictionary(QStringLiteral("SCUBA")));
+    QVERIFY(QFile::setPermissions(g.dictionaryPath(), QFile::ReadOwner | QFile::WriteOwner));
+    QCOMPARE(ScoreBytes::read(g.dictionaryPath()), QByteArray("ZEN\r\nCAT\r\nSCUBA\r\n"));
+    QVERIFY(g.dialogs.shown.isEmpty());
+}
+
+void TestDataFaults::twoGamesEndAtOnce()
+{
+    TestGame first;
+    const QByteArray before = ScoreBytes::table(ScoreBytes::tenEntries());
+    QVERIFY(ScoreBytes::write(first.highScorePath(), before));
+
+    MemoryView view;
+    ScriptedDialogs dialogs;
+    ScriptedRandom random;
+    Game second(view, dialogs, random, first.dir.path());
+    second.Form_Load();
+    view.setCaption(ValueLabel::Score, QStringLiteral("75"));
+    dialogs.textAnswers = {QStringLiteral("Second")};
+
+    // The second game ends while the first one's name box is open.
+    first.view.setCaption(ValueLabel::Score, QStringLiteral("95"));
+    first.dialogs.textAnswers = {QStringLiteral("First")};
+    first.dialogs.whileShowing = [&](const ScriptedDialogs::Shown &box) {
+        if (box.kind == Kind::AskText)
+            second.highScores().CheckHighScore();
+    };
+    first.game.highScores().CheckHighScore();
+
+    QCOMPARE(ScoreBytes::read(first.highScorePath()),
+             ScoreBytes::table({{100, "Ada"}, {95, "First"}, {90, "Bob"}, {80, "Cid"}, {75, "Second"}, {70, "Dee"},
+                                {60, "Eve"}, {50, "Fay"}, {40, "Gus"}, {30, "Hal"}}));
+    QCOMPARE(entries(first.dir.path()), QStringList{QStringLiteral("HighScore.kvz")});
+
+    // A score that no longer earns a place once the other game has saved writes nothing.
+    QVERIFY(ScoreBytes::write(first.highScorePath(), before));
+    first.view.setCaption(ValueLabel::Score, QStringLiteral("11"));
+    first.dialogs.textAnswers = {QStringLiteral("Late")};
+    view.setCaption(ValueLabel::Score, QStringLiteral("15"));
+    dialogs.textAnswers = {QStringLiteral("Early")};
+    first.game.highScores().CheckHighScore();
+    QCOMPARE(ScoreBytes::read(first.highScorePath()),
+             ScoreBytes::table({{100, "Ada"}, {90, "Bob"}, {80, "Cid"}, {70, "Dee"}, {60, "Eve"}, {50, "Fay"},
+                                {40, "Gus"}, {30, "Hal"}, {20, "Ivy"}, {15, "Early"}}));
+}
+
+void TestDataFaults::killedWhileSaving()
+{
+    QTemporaryDir tmp;
+    const HighScoreFile file(tmp.path());
+    HighScoreFile::Table a = HighScoreFile::emptyTable();
+    HighScoreFile::Table b = a;
+    for (int n = 0; n < HighScoreFile::Places; ++n)
+        b[n] = {qint16(n + 1), qint16(1000 - n), HighScoreRecord::encodeName(QStringLiteral("Kill %1").arg(n))};
+    const auto bytesOf = [](const HighScoreFile::Table &table) {
+        QByteArray bytes;
+        for (const auto &record : table)
+            bytes += record.toBytes();
+        return bytes;
+    };
+    QString error;
+    QVERIFY2(file.write(a, &error), qPrintable(error));
+
+    // A child saves the two tables in turn until it is killed at a random moment.
+    QElapsedTimer clock;
+    clock.start();
+    int kills = 0;
+    int temporariesSeen = 0;
+    QSet<QByteArray> seen;
+    while (kills < 300 && clock.elapsed() < 20000) {
+        const pid_t pid = fork();
+        if (pid == 0) {
+            QString ignored;
+            for (bool even = true;; even = !even)
+                file.write(even ? b : a, &ignored);
+        }
+        QVERIFY(pid > 0);
+        QThread::usleep(QRandomGenerator::global()->bounded(500, 20000));
+        kill(pid, SIGKILL);
+        waitpid(pid, nullptr, 0);
+        ++kills;
+        const QByteArray now = ScoreBytes::read(file.path());
+        QVERIFY2(now == bytesOf(a) || now == bytesOf(b), "the table is not whole after a kill");
+        seen.insert(now);
+        temporariesSeen += entries(tmp.path()).filter(QRegularExpression(QStringLiteral("^HighScore\\.kvz\\.\\w{6}$"))).size();
+    }
+    // The next save clears what the killed ones left.
+    QVERIFY2(file.write(b, &error), qPrintable(error));
+    QCOMPARE(entries(tmp.path()), QStringList{QStringLiteral("HighScore.kvz")});
+    QCOMPARE(ScoreBytes::read(file.path()), bytesOf(b));
+    qInfo("%d kills in %lld ms; %d tables seen; %d temporaries seen after kills, none left", kills, clock.elapsed(),
+          int(seen.size()), temporariesSeen);
+}
+
+QTEST_GUILESS_MAIN(TestDataFaults)
+#include "tst_datafaults.moc"
