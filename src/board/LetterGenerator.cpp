@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "board/LetterGenerator.h"
 
-#include "board/RandomSource.h"
+#include "core/RandomSource.h"
 
 #include <cmath>
 

@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "board/TileGrid.h"
 
-#include "board/GameState.h"
+#include "core/GameState.h"
 #include "board/LetterGenerator.h"
-#include "window/GameView.h"
+#include "core/GameView.h"
 
 TileGrid::TileGrid(GameView &view, GameState &state, LetterGenerator &letters)
     : m_view(view)
@@ -23,34 +23,34 @@ void TileGrid::MakeGrid()
 {
     m_state.CurrentRow = 1;
     // Sized before any copy exists, so every copy is born at the tile size.
-    QRect first = m_view.tileGeometry(0);
+    QRect first = m_view.tiles().tileGeometry(0);
     first.setSize(QSize(TileSize, TileSize));
-    m_view.setTileGeometry(0, first);
+    m_view.tiles().setTileGeometry(0, first);
     fillRowStarts();
     for (qint16 i = 1; i < TileCount; ++i) {
-        m_view.createTile(i);
+        m_view.tiles().createTile(i);
         AddTile(i);
     }
 }
 
 void TileGrid::AddTile(qint16 n)
 {
-    const int rowHeight = m_view.tileGeometry(0).height();
-    QRect tile = m_view.tileGeometry(n);
+    const int rowHeight = m_view.tiles().tileGeometry(0).height();
+    QRect tile = m_view.tiles().tileGeometry(n);
     for (int j = 0; j < BoardSide; ++j) {
         if (m_state.RowStart[j] == n) {
             tile.moveTo(Margin, m_state.CurrentRow * rowHeight + Margin);
-            m_view.setTileGeometry(n, tile);
-            m_view.showTile(n);
+            m_view.tiles().setTileGeometry(n, tile);
+            m_view.tiles().showTile(n);
             m_state.CurrentRow = static_cast<qint16>(j + 1);
             return;
         }
     }
-    const QRect before = m_view.tileGeometry(n - 1);
+    const QRect before = m_view.tiles().tileGeometry(n - 1);
     const int top = m_state.CurrentRow == 1 ? Margin : (m_state.CurrentRow - 1) * rowHeight + Margin;
     tile.moveTo(before.x() + before.width(), top);
-    m_view.setTileGeometry(n, tile);
-    m_view.showTile(n);
+    m_view.tiles().setTileGeometry(n, tile);
+    m_view.tiles().showTile(n);
 }
 
 void TileGrid::PopulateTiles()
@@ -65,7 +65,7 @@ void TileGrid::PopulateTiles()
     for (int i = 0; i < TileCount; ++i) {
         m_letters.reseed();
         m_state.LetterRoll = m_letters.roll(11);
-        m_view.setTileCaption(i, m_letters.GetLetter(m_state.LetterRoll));
+        m_view.tiles().setTileCaption(i, m_letters.GetLetter(m_state.LetterRoll));
     }
     fillRowStarts();
 }

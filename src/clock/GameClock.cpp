@@ -2,14 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "clock/GameClock.h"
 
-#include "board/GameState.h"
+#include "core/GameState.h"
 #include "board/TileGrid.h"
-#include "clock/ClockText.h"
+#include "core/ClockText.h"
 #include "play/Dictionary.h"
 #include "play/TileSelection.h"
 #include "scores/HighScores.h"
-#include "window/Dialogs.h"
-#include "window/GameView.h"
+#include "core/Dialogs.h"
+#include "core/GameView.h"
 
 #include <QStringList>
 

@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "clock/TimeLimitOptions.h"
 
-#include "board/GameState.h"
-#include "window/Dialogs.h"
-#include "window/GameView.h"
+#include "core/GameState.h"
+#include "core/Dialogs.h"
+#include "core/GameView.h"
 
 #include <QRegularExpression>
 

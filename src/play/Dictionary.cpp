@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "play/Dictionary.h"
 
-#include "board/Cp1252.h"
+#include "core/Cp1252.h"
 #include "core/RegularFile.h"
 #include "play/LineScanner.h"
-#include "window/Dialogs.h"
+#include "core/Dialogs.h"
 
 #include <QDir>
 #include <QFile>

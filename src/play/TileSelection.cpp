@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "play/TileSelection.h"
 
-#include "board/GameState.h"
+#include "core/GameState.h"
 #include "play/WordScoring.h"
-#include "window/GameView.h"
+#include "core/GameView.h"
 
 #include <cstdlib>
 
@@ -26,15 +26,15 @@ void TileSelection::l_Click(int index)
 {
     if (index < 0 || index >= TileCount)
         return;
-    if (m_view.startPanelShown() || m_view.tileMarked(index))
+    if (m_view.startPanelShown() || m_view.tiles().tileMarked(index))
         return;
-    const QString letter = m_view.tileCaption(index);
+    const QString letter = m_view.tiles().tileCaption(index);
     if (adjacent(index, m_state.LastTile)) {
-        m_view.setTileMarked(index, true);
+        m_view.tiles().setTileMarked(index, true);
         m_view.setCaption(ValueLabel::Word, m_view.caption(ValueLabel::Word) + letter);
     } else {
         cmdClear_Click();
-        m_view.setTileMarked(index, true);
+        m_view.tiles().setTileMarked(index, true);
         m_view.setCaption(ValueLabel::Word, letter);
     }
     m_scoring.AddCurrentScore(letter);
@@ -44,7 +44,7 @@ void TileSelection::l_Click(int index)
 void TileSelection::cmdClear_Click()
 {
     for (int i = 0; i < TileCount; ++i)
-        m_view.setTileMarked(i, false);
+        m_view.tiles().setTileMarked(i, false);
     m_view.setCaption(ValueLabel::Word, QString());
     m_view.setCaption(ValueLabel::ThisScore, QStringLiteral("0"));
     m_view.setCaption(ValueLabel::AddTime, QStringLiteral("0"));

@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "play/WordScoring.h"
 
-#include "board/CaptionNumber.h"
-#include "window/Dialogs.h"
-#include "window/GameView.h"
+#include "core/CaptionNumber.h"
+#include "core/Dialogs.h"
+#include "core/GameView.h"
 
 #include <array>
 

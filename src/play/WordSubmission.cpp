@@ -2,11 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "play/WordSubmission.h"
 
-#include "board/CaptionNumber.h"
-#include "board/GameState.h"
-#include "clock/ClockText.h"
+#include "core/CaptionNumber.h"
+#include "core/GameState.h"
+#include "core/ClockText.h"
 #include "play/TileSelection.h"
-#include "window/GameView.h"
+#include "core/GameView.h"
 
 WordSubmission::WordSubmission(GameView &view, GameState &state, TileSelection &selection)
     : m_view(view)

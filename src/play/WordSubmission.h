@@ -14,6 +14,8 @@ public:
 
     // Submits the current word, then clears it whether or not it was taken.
     void cmdEnter_Click();
+    // A double click on any tile submits the current word.
+    void l_DblClick(int /*index*/) { cmdEnter_Click(); }
 
 private:
     GameView &m_view;

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "scores/HighScoreRecord.h"
+#include "core/HighScoreRecord.h"
 
 #include <QString>
 

@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scores/HighScores.h"
 
-#include "board/CaptionNumber.h"
-#include "board/GameState.h"
-#include "window/Dialogs.h"
-#include "window/GameView.h"
+#include "core/CaptionNumber.h"
+#include "core/GameState.h"
+#include "core/Dialogs.h"
+#include "core/GameView.h"
 
 #include <QDir>
 

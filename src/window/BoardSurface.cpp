@@ -2,19 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/BoardSurface.h"
 
-#include "board/GameState.h"
-#include "board/TileGrid.h"
+#include "window/TileLabel.h"
+#include "window/Twips.h"
 
 #include <QKeyEvent>
 #include <QPainter>
 
 #include <algorithm>
-
-namespace {
-
-constexpr int TwipsPerPixel = 15;
-
-} // namespace
 
 BoardSurface::BoardSurface(QWidget *parent)
     : QWidget(parent)
@@ -22,13 +16,77 @@ BoardSurface::BoardSurface(QWidget *parent)
     setObjectName(QStringLiteral("board"));
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(QStringLiteral("Board"));
+    l[0] = makeTile(0);
+    l[0]->setGeometry(Twips::toPixels(240, 240, 255, 255));
 }
 
-QRect BoardSurface::tileRect(int index)
+TileLabel *BoardSurface::makeTile(int index)
 {
-    constexpr int Size = TileGrid::TileSize / TwipsPerPixel;
-    constexpr int Margin = TileGrid::Margin / TwipsPerPixel;
-    return {Margin + Size * (index % BoardSide), Margin + Size * (index / BoardSide), Size, Size};
+    auto *tile = new TileLabel(index, this);
+    tile->setAlignment(Qt::AlignCenter);
+    if (index > 0) {
+        tile->setGeometry(l[0]->geometry());
+        tile->hide();
+    }
+    return tile;
+}
+
+QRect BoardSurface::tileRect(int index) const
+{
+    return l[index]->geometry();
+}
+
+void BoardSurface::createTile(int index)
+{
+    l[index] = makeTile(index);
+}
+
+QRect BoardSurface::tileGeometry(int index) const
+{
+    return Twips::fromPixels(l[index]->geometry());
+}
+
+void BoardSurface::setTileGeometry(int index, const QRect &twips)
+{
+    l[index]->setGeometry(Twips::toPixels(twips));
+}
+
+void BoardSurface::showTile(int index)
+{
+    l[index]->show();
+}
+
+QString BoardSurface::tileCaption(int index) const
+{
+    return l[index]->text();
+}
+
+void BoardSurface::setTileCaption(int index, const QString &letter)
+{
+    l[index]->setText(letter);
+    if (m_cursor == index && m_cursorShown)
+        setAccessibleDescription(l[index]->spokenName());
+}
+
+bool BoardSurface::tileMarked(int index) const
+{
+    return l[index]->frameShape() == QFrame::Box;
+}
+
+void BoardSurface::setTileMarked(int index, bool marked)
+{
+    const QFrame::Shape shape = marked ? QFrame::Box : QFrame::NoFrame;
+    if (l[index]->frameShape() == shape)
+        return;
+    l[index]->setFrameShape(shape);
+    describeTile(index);
+}
+
+void BoardSurface::describeTile(int index)
+{
+    l[index]->announceNameChange();
+    if (m_cursor == index && m_cursorShown)
+        setAccessibleDescription(l[index]->spokenName());
 }
 
 void BoardSurface::moveCursor(int rows, int columns)
@@ -39,7 +97,7 @@ void BoardSurface::moveCursor(int rows, int columns)
     m_cursor = row * BoardSide + column;
     m_cursorShown = true;
     update(before.united(tileRect(m_cursor)).adjusted(-2, -2, 2, 2));
-    emit cursorMoved(m_cursor);
+    setAccessibleDescription(l[m_cursor]->spokenName());
 }
 
 void BoardSurface::keyPressEvent(QKeyEvent *event)

@@ -2,12 +2,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/GameState.h"
+#include "core/TileView.h"
+
 #include <QWidget>
 
-// The window's client area: it carries the tiles, passes on their clicks and lets the
-// keyboard play them. Tiles take their font and colour from it.
-// Arrows move a cursor over the board, Space picks, Return submits, Escape clears.
-class BoardSurface : public QWidget
+#include <array>
+
+class TileLabel;
+
+// The window's client area and the owner of the 400 tiles: it creates, captions and marks
+// them, passes on their clicks and lets the keyboard play them. Tiles take their font and
+// colour from it. Arrows move a cursor over the board, Space picks, Return submits,
+// Escape clears.
+class BoardSurface : public QWidget, public TileView
 {
     Q_OBJECT
 
@@ -18,7 +26,18 @@ public:
     // The cursor is drawn only once the keyboard has been used on the board.
     bool cursorShown() const { return m_cursorShown; }
     // The tile's place on the surface, in pixels.
-    static QRect tileRect(int index);
+    QRect tileRect(int index) const;
+    TileLabel *tile(int index) const { return l[index]; }
+
+    // TileView
+    void createTile(int index) override;
+    QRect tileGeometry(int index) const override;
+    void setTileGeometry(int index, const QRect &twips) override;
+    void showTile(int index) override;
+    QString tileCaption(int index) const override;
+    void setTileCaption(int index, const QString &letter) override;
+    bool tileMarked(int index) const override;
+    void setTileMarked(int index, bool marked) override;
 
 signals:
     void tileClicked(int index);
@@ -26,7 +45,6 @@ signals:
     void pickRequested(int index);
     void submitRequested();
     void clearRequested();
-    void cursorMoved(int index);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -35,8 +53,12 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
 
 private:
+    TileLabel *makeTile(int index);
     void moveCursor(int rows, int columns);
+    // Keeps what a screen reader says of tile `index` in step with its caption and mark.
+    void describeTile(int index);
 
+    std::array<TileLabel *, TileCount> l{};
     int m_cursor = 0;
     bool m_cursorShown = false;
 };

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "window/Dialogs.h"
+#include "core/Dialogs.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/TileLabel.h"
 
-#include "board/GameState.h"
+#include "core/GameState.h"
 #include "window/BoardSurface.h"
 
 #include <QAccessible>

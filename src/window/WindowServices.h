@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "board/RandomSource.h"
-#include "window/Dialogs.h"
+#include "core/RandomSource.h"
+#include "core/Dialogs.h"
 
 #include <QString>
 #include <QUrl>

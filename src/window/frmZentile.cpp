@@ -3,15 +3,15 @@
 #include "window/frmZentile.h"
 
 #include "board/ClockRandomSource.h"
-#include "board/GameState.h"
-#include "clock/Game.h"
+#include "game/Game.h"
 #include "window/BoardSurface.h"
 #include "window/CaptionButton.h"
 #include "window/QtDialogs.h"
-#include "window/TileLabel.h"
+#include "window/Twips.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QLabel>
 #include <QLayout>
 #include <QListWidget>
 #include <QMenuBar>
@@ -21,13 +21,6 @@
 const QString frmZentile::HelpAddress = QStringLiteral("https://zentile.example.org/blog/entry/zentile-game/");
 
 namespace {
-
-constexpr int TwipsPerPixel = 15;
-
-QRect fromTwips(int left, int top, int width, int height)
-{
-    return {left / TwipsPerPixel, top / TwipsPerPixel, width / TwipsPerPixel, height / TwipsPerPixel};
-}
 
 QFont verdana(qreal points)
 {
@@ -121,6 +114,7 @@ frmZentile::frmZentile(WindowServices services, QWidget *parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     m_game = std::make_unique<Game>(*this, *m_services.dialogs, *m_services.random, m_services.dataDir);
+    wire();
     Form_Load();
 }
 
@@ -133,7 +127,7 @@ frmZentile::~frmZentile()
 void frmZentile::buildControls()
 {
     m_board = new BoardSurface(this);
-    m_board->setFixedSize(fromTwips(0, 0, 8985, 8010).size());
+    m_board->setFixedSize(Twips::toPixels(0, 0, 8985, 8010).size());
     // Set once here rather than on each of the 400 tiles; the frames go back to the window's look.
     m_board->setFont(verdana(12.75));
     QPalette letters = m_board->palette();
@@ -144,73 +138,50 @@ void frmZentile::buildControls()
     }
     m_board->setPalette(letters);
     setCentralWidget(m_board);
-    connect(m_board, &BoardSurface::tileClicked, this, &frmZentile::l_Click);
-    connect(m_board, &BoardSurface::tileDoubleClicked, this, &frmZentile::l_DblClick);
-    connect(m_board, &BoardSurface::pickRequested, this, &frmZentile::keyboardPick);
-    connect(m_board, &BoardSurface::submitRequested, this, [this] {
-        if (cmdEnter->isEnabled())
-            cmdEnter_Click();
-    });
-    connect(m_board, &BoardSurface::clearRequested, this, [this] {
-        if (cmdClear->isEnabled())
-            cmdClear_Click();
-    });
-    connect(m_board, &BoardSurface::cursorMoved, this, [this](int index) {
-        m_board->setAccessibleDescription(l[index]->spokenName());
-    });
 
     tmrPlay = new QTimer(this);
     tmrPlay->setObjectName(QStringLiteral("tmrPlay"));
     tmrPlay->setInterval(1000);
-    connect(tmrPlay, &QTimer::timeout, this, &frmZentile::tmrPlay_Timer);
 
-    l[0] = makeTile(0);
-    l[0]->setGeometry(fromTwips(240, 240, 255, 255));
-
-    fraStart = place(new QFrame(m_board), "fraStart", fromTwips(0, 3120, 7095, 855));
+    fraStart = place(new QFrame(m_board), "fraStart", Twips::toPixels(0, 3120, 7095, 855));
     fraStart->setAutoFillBackground(true);
     fraStart->setFont(font());
     fraStart->setPalette(plain);
-    cmdStart = makeButton(fraStart, "cmdStart", QStringLiteral("Start Game"), fromTwips(2160, 120, 2775, 615), true);
+    cmdStart = makeButton(fraStart, "cmdStart", QStringLiteral("Start Game"), Twips::toPixels(2160, 120, 2775, 615), true);
 
-    Frame2 = place(new QFrame(m_board), "Frame2", fromTwips(7200, 0, 1695, 7935));
+    Frame2 = place(new QFrame(m_board), "Frame2", Twips::toPixels(7200, 0, 1695, 7935));
     Frame2->setFrameStyle(QFrame::Box | QFrame::Sunken);
     Frame2->setFont(font());
     Frame2->setPalette(plain);
-    cmdFinish = makeButton(Frame2, "cmdFinish", QStringLiteral("Finish Game"), fromTwips(360, 5400, 855, 495), true);
-    lstWords = place(new QListWidget(Frame2), "lstWords", fromTwips(120, 240, 1455, 4350));
+    cmdFinish = makeButton(Frame2, "cmdFinish", QStringLiteral("Finish Game"), Twips::toPixels(360, 5400, 855, 495), true);
+    lstWords = place(new QListWidget(Frame2), "lstWords", Twips::toPixels(120, 240, 1455, 4350));
     lstWords->setSelectionMode(QAbstractItemView::SingleSelection);
     lstWords->setSortingEnabled(false);
     lstWords->setAccessibleName(QStringLiteral("Words played"));
-    cmdShuffle = makeButton(Frame2, "cmdShuffle", QStringLiteral("Shuffle"), fromTwips(360, 6000, 855, 495), false);
-    cmdClear = makeButton(Frame2, "cmdClear", QStringLiteral("Clear"), fromTwips(360, 6600, 855, 495), false);
-    cmdEnter = makeButton(Frame2, "cmdEnter", QStringLiteral("Enter"), fromTwips(360, 7200, 855, 495), false);
-    lblAddTime = makeLabel(Frame2, "lblAddTime", QStringLiteral("0"), fromTwips(1320, 4920, 255, 255));
+    cmdShuffle = makeButton(Frame2, "cmdShuffle", QStringLiteral("Shuffle"), Twips::toPixels(360, 6000, 855, 495), false);
+    cmdClear = makeButton(Frame2, "cmdClear", QStringLiteral("Clear"), Twips::toPixels(360, 6600, 855, 495), false);
+    cmdEnter = makeButton(Frame2, "cmdEnter", QStringLiteral("Enter"), Twips::toPixels(360, 7200, 855, 495), false);
+    lblAddTime = makeLabel(Frame2, "lblAddTime", QStringLiteral("0"), Twips::toPixels(1320, 4920, 255, 255));
     lblAddTime->hide();
     lblAddTime->setAccessibleName(QStringLiteral("Bonus seconds"));
-    lblThisScore = makeValueBox(Frame2, "lblThisScore", QStringLiteral("0"), fromTwips(480, 4920, 735, 255), Qt::AlignCenter);
+    lblThisScore = makeValueBox(Frame2, "lblThisScore", QStringLiteral("0"), Twips::toPixels(480, 4920, 735, 255), Qt::AlignCenter);
     lblThisScore->setAccessibleName(QStringLiteral("This word score"));
-    Label4 = makeLabel(Frame2, "Label4", QStringLiteral("This Word Score:"), fromTwips(120, 4680, 1575, 255));
+    Label4 = makeLabel(Frame2, "Label4", QStringLiteral("This Word Score:"), Twips::toPixels(120, 4680, 1575, 255));
 
-    Frame1 = place(new QFrame(m_board), "Frame1", fromTwips(120, 7200, 7095, 735));
+    Frame1 = place(new QFrame(m_board), "Frame1", Twips::toPixels(120, 7200, 7095, 735));
     Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
     Frame1->setFont(font());
     Frame1->setPalette(plain);
-    lblTime = makeValueBox(Frame1, "lblTime", QStringLiteral("00:00"), fromTwips(5880, 240, 975, 255));
+    lblTime = makeValueBox(Frame1, "lblTime", QStringLiteral("00:00"), Twips::toPixels(5880, 240, 975, 255));
     lblTime->setAccessibleName(QStringLiteral("Time remaining"));
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
-    Label3 = makeLabel(Frame1, "Label3", QStringLiteral("Time Remaining:"), fromTwips(4320, 240, 1455, 255), right);
-    lblWord = makeValueBox(Frame1, "lblWord", QString(), fromTwips(2880, 240, 1215, 255));
+    Label3 = makeLabel(Frame1, "Label3", QStringLiteral("Time Remaining:"), Twips::toPixels(4320, 240, 1455, 255), right);
+    lblWord = makeValueBox(Frame1, "lblWord", QString(), Twips::toPixels(2880, 240, 1215, 255));
     lblWord->setAccessibleName(QStringLiteral("Current word"));
-    Label2 = makeLabel(Frame1, "Label2", QStringLiteral("Current word:"), fromTwips(1560, 240, 1215, 255), right);
-    lblScore = makeValueBox(Frame1, "lblScore", QStringLiteral("0"), fromTwips(840, 240, 615, 255));
+    Label2 = makeLabel(Frame1, "Label2", QStringLiteral("Current word:"), Twips::toPixels(1560, 240, 1215, 255), right);
+    lblScore = makeValueBox(Frame1, "lblScore", QStringLiteral("0"), Twips::toPixels(840, 240, 615, 255));
     lblScore->setAccessibleName(QStringLiteral("Score"));
-    Label1 = makeLabel(Frame1, "Label1", QStringLiteral("Score:"), fromTwips(120, 240, 615, 255), right);
-
-    connect(cmdStart, &QPushButton::clicked, this, &frmZentile::cmdStart_Click);
-    connect(cmdFinish, &QPushButton::clicked, this, &frmZentile::cmdFinish_Click);
-    connect(cmdClear, &QPushButton::clicked, this, &frmZentile::cmdClear_Click);
-    connect(cmdEnter, &QPushButton::clicked, this, &frmZentile::cmdEnter_Click);
+    Label1 = makeLabel(Frame1, "Label1", QStringLiteral("Score:"), Twips::toPixels(120, 240, 615, 255), right);
 
     setTabOrder(cmdEnter, cmdClear);
     setTabOrder(cmdClear, cmdShuffle);
@@ -251,42 +222,43 @@ void frmZentile::buildMenus()
     mnuHelp = menuBar()->addMenu(QStringLiteral("Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
     mnuOnlineHelp = makeAction(mnuHelp, "mnuOnlineHelp", QStringLiteral("Online Help"));
+}
 
-    connect(mnuNew, &QAction::triggered, this, &frmZentile::mnuNew_Click);
-    connect(mnuScores, &QAction::triggered, this, &frmZentile::mnuScores_Click);
-    connect(mnuReset, &QAction::triggered, this, &frmZentile::mnuReset_Click);
-    connect(mnuExit, &QAction::triggered, this, &frmZentile::mnuExit_Click);
-    connect(mnu30, &QAction::triggered, this, &frmZentile::mnu30_Click);
-    connect(mnu1, &QAction::triggered, this, &frmZentile::mnu1_Click);
-    connect(mnu130, &QAction::triggered, this, &frmZentile::mnu130_Click);
-    connect(mnu2, &QAction::triggered, this, &frmZentile::mnu2_Click);
-    connect(mnuCustom, &QAction::triggered, this, &frmZentile::mnuCustom_Click);
-    connect(mnuOnlineHelp, &QAction::triggered, this, &frmZentile::mnuOnlineHelp_Click);
+void frmZentile::wire()
+{
+    Game &game = *m_game;
+    const auto on = [this](auto *sender, auto signal, auto handler) { connect(sender, signal, this, handler); };
+
+    on(m_board, &BoardSurface::tileClicked, [&game](int index) { game.selection.l_Click(index); });
+    on(m_board, &BoardSurface::pickRequested, [&game](int index) { game.selection.l_Click(index); });
+    on(m_board, &BoardSurface::tileDoubleClicked, [&game](int index) { game.submission.l_DblClick(index); });
+    // Return and Escape stand for the buttons, and act only when those could be pressed.
+    on(m_board, &BoardSurface::submitRequested, [this, &game] {
+        if (cmdEnter->isEnabled())
+            game.submission.cmdEnter_Click();
+    });
+    on(m_board, &BoardSurface::clearRequested, [this, &game] {
+        if (cmdClear->isEnabled())
+            game.selection.cmdClear_Click();
+    });
+    on(cmdEnter, &QPushButton::clicked, [&game] { game.submission.cmdEnter_Click(); });
+    on(cmdClear, &QPushButton::clicked, [&game] { game.selection.cmdClear_Click(); });
+    on(cmdStart, &QPushButton::clicked, [&game] { game.clock.cmdStart_Click(); });
+    on(cmdFinish, &QPushButton::clicked, [&game] { game.clock.cmdFinish_Click(); });
+    on(tmrPlay, &QTimer::timeout, [&game] { game.clock.tmrPlay_Timer(); });
+
+    on(mnuNew, &QAction::triggered, [&game] { game.clock.mnuNew_Click(); });
+    on(mnuScores, &QAction::triggered, [&game] { game.highScores.mnuScores_Click(); });
+    on(mnuReset, &QAction::triggered, [&game] { game.highScores.mnuReset_Click(); });
+    on(mnu30, &QAction::triggered, [&game] { game.timeLimits.mnu30_Click(); });
+    on(mnu1, &QAction::triggered, [&game] { game.timeLimits.mnu1_Click(); });
+    on(mnu130, &QAction::triggered, [&game] { game.timeLimits.mnu130_Click(); });
+    on(mnu2, &QAction::triggered, [&game] { game.timeLimits.mnu2_Click(); });
+    on(mnuCustom, &QAction::triggered, [&game] { game.timeLimits.mnuCustom_Click(); });
+    on(mnuExit, &QAction::triggered, [this] { mnuExit_Click(); });
+    on(mnuOnlineHelp, &QAction::triggered, [this] { mnuOnlineHelp_Click(); });
     // "Allow Add Words" shows its mark and does nothing: choosing it must not clear the mark.
-    connect(mnuAdd, &QAction::triggered, mnuAdd, [this] { mnuAdd->setChecked(true); });
-}
-
-TileLabel *frmZentile::makeTile(int index)
-{
-    auto *tile = new TileLabel(index, m_board);
-    tile->setAlignment(Qt::AlignCenter);
-    if (index > 0) {
-        tile->setGeometry(l[0]->geometry());
-        tile->hide();
-    }
-    return tile;
-}
-
-void frmZentile::describeTile(int index)
-{
-    l[index]->announceNameChange();
-    if (m_board->cursor() == index && m_board->cursorShown())
-        m_board->setAccessibleDescription(l[index]->spokenName());
-}
-
-void frmZentile::keyboardPick(int index)
-{
-    l_Click(index);
+    on(mnuAdd, &QAction::triggered, [this] { mnuAdd->setChecked(true); });
 }
 
 void frmZentile::Form_Load()
@@ -297,22 +269,6 @@ void frmZentile::Form_Load()
     Frame1->raise();
     Frame2->raise();
 }
-
-void frmZentile::l_Click(int index) { m_game->l_Click(index); }
-void frmZentile::l_DblClick(int index) { m_game->l_DblClick(index); }
-void frmZentile::cmdClear_Click() { m_game->cmdClear_Click(); }
-void frmZentile::cmdEnter_Click() { m_game->cmdEnter_Click(); }
-void frmZentile::cmdStart_Click() { m_game->cmdStart_Click(); }
-void frmZentile::cmdFinish_Click() { m_game->cmdFinish_Click(); }
-void frmZentile::tmrPlay_Timer() { m_game->tmrPlay_Timer(); }
-void frmZentile::mnuNew_Click() { m_game->mnuNew_Click(); }
-void frmZentile::mnu30_Click() { m_game->mnu30_Click(); }
-void frmZentile::mnu1_Click() { m_game->mnu1_Click(); }
-void frmZentile::mnu130_Click() { m_game->mnu130_Click(); }
-void frmZentile::mnu2_Click() { m_game->mnu2_Click(); }
-void frmZentile::mnuCustom_Click() { m_game->mnuCustom_Click(); }
-void frmZentile::mnuScores_Click() { m_game->mnuScores_Click(); }
-void frmZentile::mnuReset_Click() { m_game->mnuReset_Click(); }
 
 void frmZentile::mnuExit_Click()
 {
@@ -369,52 +325,9 @@ void frmZentile::setCaption(ValueLabel which, const QString &text)
     label(which)->setText(text);
 }
 
-void frmZentile::createTile(int index)
+TileView &frmZentile::tiles()
 {
-    l[index] = makeTile(index);
-}
-
-QRect frmZentile::tileGeometry(int index) const
-{
-    const QRect pixels = l[index]->geometry();
-    return {pixels.x() * TwipsPerPixel, pixels.y() * TwipsPerPixel, pixels.width() * TwipsPerPixel,
-            pixels.height() * TwipsPerPixel};
-}
-
-void frmZentile::setTileGeometry(int index, const QRect &twips)
-{
-    l[index]->setGeometry(fromTwips(twips.x(), twips.y(), twips.width(), twips.height()));
-}
-
-void frmZentile::showTile(int index)
-{
-    l[index]->show();
-}
-
-QString frmZentile::tileCaption(int index) const
-{
-    return l[index]->text();
-}
-
-void frmZentile::setTileCaption(int index, const QString &letter)
-{
-    l[index]->setText(letter);
-    if (m_board->cursor() == index && m_board->cursorShown())
-        m_board->setAccessibleDescription(l[index]->spokenName());
-}
-
-bool frmZentile::tileMarked(int index) const
-{
-    return l[index]->frameShape() == QFrame::Box;
-}
-
-void frmZentile::setTileMarked(int index, bool marked)
-{
-    const QFrame::Shape shape = marked ? QFrame::Box : QFrame::NoFrame;
-    if (l[index]->frameShape() == shape)
-        return;
-    l[index]->setFrameShape(shape);
-    describeTile(index);
+    return *m_board;
 }
 
 void frmZentile::setButtonEnabled(WordButton button, bool enabled)

@@ -2,12 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "window/GameView.h"
+#include "core/GameView.h"
 #include "window/WindowServices.h"
 
 #include <QMainWindow>
 
-#include <array>
 #include <memory>
 
 class BoardSurface;
@@ -19,7 +18,6 @@ class QListWidget;
 class QMenu;
 class QPushButton;
 class QTimer;
-class TileLabel;
 
 // The game's one window: its controls, menus and the events that drive the game.
 class frmZentile : public QMainWindow, public GameView
@@ -37,36 +35,10 @@ public:
 
     Game &game() { return *m_game; }
 
-    // The events that carry behaviour, each also callable directly.
-    void l_Click(int index);
-    void l_DblClick(int index);
-    void cmdClear_Click();
-    void cmdEnter_Click();
-    void cmdStart_Click();
-    void cmdFinish_Click();
-    void tmrPlay_Timer();
-    void mnuNew_Click();
-    void mnu30_Click();
-    void mnu1_Click();
-    void mnu130_Click();
-    void mnu2_Click();
-    void mnuCustom_Click();
-    void mnuScores_Click();
-    void mnuReset_Click();
-    void mnuExit_Click();
-    void mnuOnlineHelp_Click();
-
     // GameView
     QString caption(ValueLabel label) const override;
     void setCaption(ValueLabel label, const QString &text) override;
-    void createTile(int index) override;
-    QRect tileGeometry(int index) const override;
-    void setTileGeometry(int index, const QRect &twips) override;
-    void showTile(int index) override;
-    QString tileCaption(int index) const override;
-    void setTileCaption(int index, const QString &letter) override;
-    bool tileMarked(int index) const override;
-    void setTileMarked(int index, bool marked) override;
+    TileView &tiles() override;
     void setButtonEnabled(WordButton button, bool enabled) override;
     bool startPanelShown() const override;
     void setStartPanelShown(bool shown) override;
@@ -85,11 +57,12 @@ private:
     void Form_Load();
     void buildControls();
     void buildMenus();
-    TileLabel *makeTile(int index);
-    void describeTile(int index);
+    // Connects each control to the handler of the game's part that owns it.
+    void wire();
+    void mnuExit_Click();
+    void mnuOnlineHelp_Click();
     QLabel *label(ValueLabel which) const;
     QAction *checkItem(MenuCheck item) const;
-    void keyboardPick(int index);
 
     WindowServices m_services;
     std::unique_ptr<Game> m_game;
@@ -114,7 +87,6 @@ private:
     QLabel *Label2 = nullptr;
     QLabel *lblScore = nullptr;
     QLabel *Label1 = nullptr;
-    std::array<TileLabel *, 400> l{};
 
     QMenu *mnuFile = nullptr;
     QAction *mnuNew = nullptr;

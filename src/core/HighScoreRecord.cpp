@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Zentile developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "scores/HighScoreRecord.h"
+#include "core/HighScoreRecord.h"
 
-#include "board/Cp1252.h"
+#include "core/Cp1252.h"
 
 #include <QList>
 #include <QtEndian>

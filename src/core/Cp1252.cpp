@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Zentile developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "board/Cp1252.h"
+#include "core/Cp1252.h"
 
 #include <QList>
 

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Zentile developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "clock/ClockText.h"
+#include "core/ClockText.h"
 
-#include "board/CaptionNumber.h"
+#include "core/CaptionNumber.h"
 
 #include <algorithm>
 #include <limits>

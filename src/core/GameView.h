@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QRect>
+#include "core/TileView.h"
+
 #include <QString>
 
 // The labels whose captions hold the game's numbers and the current word.
@@ -23,17 +24,8 @@ public:
     virtual QString caption(ValueLabel label) const = 0;
     virtual void setCaption(ValueLabel label, const QString &text) = 0;
 
-    // Creates tile `index` as a hidden copy of tile 0, its size included.
-    virtual void createTile(int index) = 0;
-    // Tile position and size in twips, within the window's client area.
-    virtual QRect tileGeometry(int index) const = 0;
-    virtual void setTileGeometry(int index, const QRect &twips) = 0;
-    virtual void showTile(int index) = 0;
-    virtual QString tileCaption(int index) const = 0;
-    virtual void setTileCaption(int index, const QString &letter) = 0;
-    // A marked tile (drawn with a border) is part of the current word.
-    virtual bool tileMarked(int index) const = 0;
-    virtual void setTileMarked(int index, bool marked) = 0;
+    // The board's tiles.
+    virtual TileView &tiles() = 0;
 
     virtual void setButtonEnabled(WordButton button, bool enabled) = 0;
     virtual bool startPanelShown() const = 0;
