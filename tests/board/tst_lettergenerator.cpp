@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Zentile developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "board/ClockRandomSource.h"
-#include "board/GameState.h"
+#include "core/GameState.h"
 #include "board/LetterGenerator.h"
 #include "board/TileGrid.h"
 #include "support/MemoryView.h"
@@ -181,7 +181,7 @@ void TestLetterGenerator::oddsOnRealBoards()
     qint64 others = 0;
     for (int deal = 0; deal < Deals; ++deal) {
         grid.PopulateTiles();
-        for (const MemoryView::Tile &tile : view.tiles) {
+        for (const MemoryView::Tile &tile : view.tileData) {
             const QString &letter = tile.caption;
             if (letter.size() == 1 && letter.at(0) >= QLatin1Char('A') && letter.at(0) <= QLatin1Char('Z'))
                 ++counts[letter.at(0).unicode() - 'A'];

@@ -14,7 +14,7 @@ bool oneCapital(const QString &text)
 QList<QRect> geometries(const MemoryView &view)
 {
     QList<QRect> rects;
-    for (const MemoryView::Tile &tile : view.tiles)
+    for (const MemoryView::Tile &tile : view.tileData)
         rects << tile.twips;
     return rects;
 }
@@ -64,7 +64,7 @@ void TestTileGrid::boardIsOneSquareOfTiles()
     const QList<QRect> rects = geometries(t.view);
     QRect covered;
     for (int i = 0; i < TileCount; ++i) {
-        QVERIFY2(t.view.tiles[i].created && t.view.tiles[i].visible, qPrintable(QString::number(i)));
+        QVERIFY2(t.view.tileData[i].created && t.view.tileData[i].visible, qPrintable(QString::number(i)));
         QCOMPARE(rects[i].size(), QSize(345, 345));
         QCOMPARE(rects[i].topLeft(), QPoint(240 + 345 * (i % 20), 240 + 345 * (i / 20)));
         for (int j = i + 1; j < TileCount; ++j)
@@ -78,10 +78,10 @@ void TestTileGrid::boardIsOneSquareOfTiles()
 void TestTileGrid::rowCountersAfterStartUp()
 {
     TestGame t;
-    QCOMPARE(int(t.game.state().CurrentRow), 20);
+    QCOMPARE(int(t.game.state.CurrentRow), 20);
     for (int j = 0; j < BoardSide; ++j)
-        QCOMPARE(int(t.game.state().RowStart[j]), 20 * j);
-    QCOMPARE(t.game.state().TimeLimit, QStringLiteral("02:00"));
+        QCOMPARE(int(t.game.state.RowStart[j]), 20 * j);
+    QCOMPARE(t.game.state.TimeLimit, QStringLiteral("02:00"));
 }
 
 void TestTileGrid::manyDealsKeepTheBoard()
@@ -90,7 +90,7 @@ void TestTileGrid::manyDealsKeepTheBoard()
     const QList<QRect> laidOut = geometries(t.view);
     QString previous = t.view.board();
     for (int deal = 0; deal < 200; ++deal) {
-        t.game.grid().PopulateTiles();
+        t.game.grid.PopulateTiles();
         for (int i = 0; i < TileCount; ++i)
             QVERIFY2(oneCapital(t.view.tileCaption(i)), qPrintable(QStringLiteral("tile %1").arg(i)));
         // Two boards of 400 tiles from independent draws are never the same.
@@ -98,26 +98,26 @@ void TestTileGrid::manyDealsKeepTheBoard()
         previous = t.view.board();
     }
     QCOMPARE(geometries(t.view), laidOut);
-    for (const MemoryView::Tile &tile : t.view.tiles)
+    for (const MemoryView::Tile &tile : t.view.tileData)
         QVERIFY(tile.visible);
     for (int j = 0; j < BoardSide; ++j)
-        QCOMPARE(int(t.game.state().RowStart[j]), 20 * j);
-    QCOMPARE(int(t.game.state().CurrentRow), 20);
+        QCOMPARE(int(t.game.state.RowStart[j]), 20 * j);
+    QCOMPARE(int(t.game.state.CurrentRow), 20);
 }
 
 void TestTileGrid::dealLeavesWaitingState()
 {
     TestGame t;
     QVERIFY(t.view.startPanelShown());
-    t.game.mnu30_Click();
+    t.game.timeLimits.mnu30_Click();
     t.start();
     t.click({0, 1, 2});
-    t.game.cmdEnter_Click();
-    t.game.mnu1_Click(); // during the game: the next deal shows it
+    t.game.submission.cmdEnter_Click();
+    t.game.timeLimits.mnu1_Click(); // during the game: the next deal shows it
     QCOMPARE(t.view.wordCount(), 1);
     QCOMPARE(t.view.caption(ValueLabel::Time), QStringLiteral("00:30"));
 
-    t.game.grid().PopulateTiles();
+    t.game.grid.PopulateTiles();
     QVERIFY(t.view.startPanelShown());
     QVERIFY(!t.view.timerEnabled());
     QVERIFY(!t.view.buttonEnabled(WordButton::Enter));
@@ -133,23 +133,23 @@ void TestTileGrid::dealDuringGameKeepsWordAndScore()
     t.view.setBoard(QStringLiteral("QUIZ") + QString(TileCount - 4, QLatin1Char('A')));
     t.start();
     t.click({0, 1, 2, 3});
-    t.game.cmdEnter_Click();
+    t.game.submission.cmdEnter_Click();
     t.click({21, 22});
     const QString score = t.view.caption(ValueLabel::Score);
     QCOMPARE(score, QStringLiteral("22"));
     QCOMPARE(t.view.caption(ValueLabel::Word), QStringLiteral("AA"));
-    const GameState before = t.game.state();
+    const GameState before = t.game.state;
 
-    t.game.grid().PopulateTiles();
+    t.game.grid.PopulateTiles();
     QCOMPARE(t.view.caption(ValueLabel::Score), score);
     QCOMPARE(t.view.caption(ValueLabel::Word), QStringLiteral("AA"));
     QCOMPARE(t.view.caption(ValueLabel::ThisScore), QStringLiteral("2"));
     QCOMPARE(t.view.caption(ValueLabel::AddTime), QStringLiteral("0"));
     QCOMPARE(t.view.markedCount(), 2);
     QVERIFY(t.view.tileMarked(21) && t.view.tileMarked(22));
-    QCOMPARE(t.game.state().LastTile, before.LastTile);
-    QCOMPARE(t.game.state().MinutesLeft, before.MinutesLeft);
-    QCOMPARE(t.game.state().SecondsLeft, before.SecondsLeft);
+    QCOMPARE(t.game.state.LastTile, before.LastTile);
+    QCOMPARE(t.game.state.MinutesLeft, before.MinutesLeft);
+    QCOMPARE(t.game.state.SecondsLeft, before.SecondsLeft);
     QVERIFY(!t.view.timerEnabled());
     QCOMPARE(t.view.wordCount(), 0);
 }

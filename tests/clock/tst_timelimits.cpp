@@ -12,16 +12,16 @@ namespace {
 
 struct FixedItem
 {
-    void (Game::*click)();
+    void (TimeLimitOptions::*click)();
     MenuCheck item;
     const char *limit;
 };
 
 const std::array<FixedItem, 4> FixedItems = {{
-    {&Game::mnu30_Click, MenuCheck::Time30, "00:30"},
-    {&Game::mnu1_Click, MenuCheck::Time1, "01:00"},
-    {&Game::mnu130_Click, MenuCheck::Time130, "01:30"},
-    {&Game::mnu2_Click, MenuCheck::Time2, "02:00"},
+    {&TimeLimitOptions::mnu30_Click, MenuCheck::Time30, "00:30"},
+    {&TimeLimitOptions::mnu1_Click, MenuCheck::Time1, "01:00"},
+    {&TimeLimitOptions::mnu130_Click, MenuCheck::Time130, "01:30"},
+    {&TimeLimitOptions::mnu2_Click, MenuCheck::Time2, "02:00"},
 }};
 
 QList<MenuCheck> checkedTimes(const MemoryView &view)
@@ -74,19 +74,19 @@ void TestTimeLimits::fixedChoice()
     QCOMPARE(g.view.caption(ValueLabel::Time), QStringLiteral("02:00"));
 
     // While waiting the clock shows the choice at once.
-    (g.game.*fixed.click)();
+    (g.game.timeLimits.*fixed.click)();
     QCOMPARE(checkedTimes(g.view), QList<MenuCheck>{fixed.item});
-    QCOMPARE(g.game.state().TimeLimit, QString::fromLatin1(fixed.limit));
+    QCOMPARE(g.game.state.TimeLimit, QString::fromLatin1(fixed.limit));
     QCOMPARE(g.view.caption(ValueLabel::Time), QString::fromLatin1(fixed.limit));
     QVERIFY(g.view.isChecked(MenuCheck::AllowAddWords));
 
     // During a game the mark moves but the running clock is left alone.
     g.start();
-    g.game.tmrPlay_Timer();
+    g.game.clock.tmrPlay_Timer();
     const QString running = g.view.caption(ValueLabel::Time);
-    (g.game.*other.click)();
+    (g.game.timeLimits.*other.click)();
     QCOMPARE(checkedTimes(g.view), QList<MenuCheck>{other.item});
-    QCOMPARE(g.game.state().TimeLimit, QString::fromLatin1(other.limit));
+    QCOMPARE(g.game.state.TimeLimit, QString::fromLatin1(other.limit));
     QCOMPARE(g.view.caption(ValueLabel::Time), running);
     QVERIFY(g.view.timerEnabled());
     QCOMPARE(g.tickToEnd(), ticksFor(QString::fromLatin1(fixed.limit)) - 1);
@@ -96,7 +96,7 @@ void TestTimeLimits::fixedChoice()
     g.start();
     QCOMPARE(g.view.caption(ValueLabel::Time), QString::fromLatin1(other.limit));
     QCOMPARE(g.tickToEnd(), ticksFor(QString::fromLatin1(other.limit)));
-    (g.game.*fixed.click)();
+    (g.game.timeLimits.*fixed.click)();
     QCOMPARE(g.view.caption(ValueLabel::Time), QString::fromLatin1(fixed.limit));
     QCOMPARE(checkedTimes(g.view), QList<MenuCheck>{fixed.item});
     QVERIFY(g.dialogs.shown.isEmpty());
@@ -159,10 +159,10 @@ void TestTimeLimits::customLimit()
     QFETCH(bool, refused);
 
     TestGame g;
-    g.game.mnu30_Click();
+    g.game.timeLimits.mnu30_Click();
     if (typed != QLatin1String("MM:SS"))
         g.dialogs.textAnswers = {typed};
-    g.game.mnuCustom_Click();
+    g.game.timeLimits.mnuCustom_Click();
 
     QCOMPARE(g.dialogs.shown.size(), refused ? 2 : 1);
     const ScriptedDialogs::Shown &ask = g.dialogs.shown[0];
@@ -175,7 +175,7 @@ void TestTimeLimits::customLimit()
         QCOMPARE(g.dialogs.shown[1].text, QStringLiteral("You entered the time in the wrong format"));
         QCOMPARE(g.dialogs.shown[1].title, QStringLiteral("Zentile"));
     }
-    QCOMPARE(g.game.state().TimeLimit, limit);
+    QCOMPARE(g.game.state.TimeLimit, limit);
     QCOMPARE(g.view.caption(ValueLabel::Time), clock);
     QVERIFY(checkedTimes(g.view).isEmpty());
     QVERIFY(g.view.isChecked(MenuCheck::AllowAddWords));
@@ -202,13 +202,13 @@ void TestTimeLimits::customDuringGame()
 
     TestGame g;
     g.start();
-    g.game.tmrPlay_Timer();
+    g.game.clock.tmrPlay_Timer();
     g.dialogs.textAnswers = {typed};
-    g.game.mnuCustom_Click();
+    g.game.timeLimits.mnuCustom_Click();
 
     QCOMPARE(g.view.caption(ValueLabel::Time), QStringLiteral("01:59"));
     QVERIFY(g.view.timerEnabled());
-    QCOMPARE(g.game.state().TimeLimit, limit);
+    QCOMPARE(g.game.state.TimeLimit, limit);
     QVERIFY(checkedTimes(g.view).isEmpty());
 
     // The running game keeps its length; the next one takes the limit.

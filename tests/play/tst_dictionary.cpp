@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Zentile developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "play/Dictionary.h"
+#include "support/FileBytes.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QDir>
@@ -12,19 +13,6 @@ namespace {
 
 // The size of the blocks the file is read in.
 constexpr qsizetype Block = 256 * 1024;
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // Lines of filler that end exactly `size` bytes into the file.
 QByteArray fillerOf(qsizetype size)
@@ -66,7 +54,7 @@ void TestDictionary::noFile()
     QVERIFY(dictionary.findAll({QStringLiteral("WORD")}).isEmpty());
 
     QVERIFY(dictionary.AddToDictionary(QStringLiteral("WORD")));
-    QCOMPARE(readFile(dictionary.path()), QByteArrayLiteral("WORD\r\n"));
+    QCOMPARE(FileBytes::read(dictionary.path()), QByteArrayLiteral("WORD\r\n"));
     QVERIFY(dictionary.WordAllowed(QStringLiteral("WORD")));
 
     // A path that is there but cannot be read as a file is no match, silently.
@@ -120,12 +108,12 @@ void TestDictionary::lookup()
     QTemporaryDir dir;
     ScriptedDialogs dialogs;
     Dictionary dictionary(dir.path(), dialogs);
-    writeFile(dictionary.path(), content);
+    QVERIFY(FileBytes::write(dictionary.path(), content));
     QCOMPARE(dictionary.WordAllowed(word), found);
     QCOMPARE(dictionary.findAll({word}).contains(word), found);
     QVERIFY(dialogs.shown.isEmpty());
     // Looking up does not touch the file.
-    QCOMPARE(readFile(dictionary.path()), content);
+    QCOMPARE(FileBytes::read(dictionary.path()), content);
 }
 
 void TestDictionary::findAllMatchesEachLookup()
@@ -133,7 +121,7 @@ void TestDictionary::findAllMatchesEachLookup()
     QTemporaryDir dir;
     ScriptedDialogs dialogs;
     Dictionary dictionary(dir.path(), dialogs);
-    writeFile(dictionary.path(), "ZEBRA\r\n" + QByteArray(5000, 'K') + "\nQUIZ\rjinx\r\n\r\nAXE\r\nOXEN ");
+    QVERIFY(FileBytes::write(dictionary.path(), "ZEBRA\r\n" + QByteArray(5000, 'K') + "\nQUIZ\rjinx\r\n\r\nAXE\r\nOXEN "));
     const QStringList words = {"QUIZ", "JINX", "AXE", "ZEBRA", "QUIZ", "OXEN", "", "AX", "AXES", "KKK"};
     QSet<QString> oneByOne;
     for (const QString &word : words) {
@@ -166,7 +154,7 @@ void TestDictionary::acrossBlockBoundary()
     Dictionary dictionary(dir.path(), dialogs);
     const QByteArray content = fillerOf(start) + "SPAN\r\nNEXT\r\n";
     QCOMPARE(content.indexOf("SPAN"), start);
-    writeFile(dictionary.path(), content);
+    QVERIFY(FileBytes::write(dictionary.path(), content));
 
     QVERIFY(dictionary.WordAllowed(QStringLiteral("SPAN")));
     QVERIFY(dictionary.WordAllowed(QStringLiteral("NEXT")));
@@ -203,9 +191,9 @@ void TestDictionary::append()
     ScriptedDialogs dialogs;
     Dictionary dictionary(dir.path(), dialogs);
     if (exists)
-        writeFile(dictionary.path(), before);
+        QVERIFY(FileBytes::write(dictionary.path(), before));
     QVERIFY(dictionary.AddToDictionary(QStringLiteral("NEW")));
-    QCOMPARE(readFile(dictionary.path()), after);
+    QCOMPARE(FileBytes::read(dictionary.path()), after);
     QVERIFY(dialogs.shown.isEmpty());
     QVERIFY(dictionary.WordAllowed(QStringLiteral("NEW")));
     if (before.contains("OLD"))
@@ -213,7 +201,7 @@ void TestDictionary::append()
 
     // A second append adds just its own line.
     QVERIFY(dictionary.AddToDictionary(QStringLiteral("TWO")));
-    QCOMPARE(readFile(dictionary.path()), after + "TWO\r\n");
+    QCOMPARE(FileBytes::read(dictionary.path()), after + "TWO\r\n");
 }
 
 void TestDictionary::lookupSeesAppendedWords()
@@ -221,7 +209,7 @@ void TestDictionary::lookupSeesAppendedWords()
     QTemporaryDir dir;
     ScriptedDialogs dialogs;
     Dictionary dictionary(dir.path(), dialogs);
-    writeFile(dictionary.path(), "ONE\r\nTWO");
+    QVERIFY(FileBytes::write(dictionary.path(), "ONE\r\nTWO"));
     const QStringList words = {"ONE", "TWO", "THREE", "FOUR"};
     QCOMPARE(dictionary.findAll(words), (QSet<QString>{"ONE", "TWO"}));
     QVERIFY(!dictionary.WordAllowed(QStringLiteral("THREE")));
@@ -241,7 +229,7 @@ void TestDictionary::failedAppendIsShown()
 {
     // A folder below a regular file cannot exist, whoever runs the test.
     QTemporaryDir dir;
-    writeFile(dir.filePath(QStringLiteral("plain")), "x");
+    QVERIFY(FileBytes::write(dir.filePath(QStringLiteral("plain")), "x"));
     const QString dataDir = dir.filePath(QStringLiteral("plain/data"));
     ScriptedDialogs dialogs;
     Dictionary dictionary(dataDir, dialogs);

@@ -117,12 +117,12 @@ void TestWordPlay::adjacency()
     t.view.setBoard(alphabetBoard());
     t.start();
     if (from < 0) {
-        QCOMPARE(int(t.game.state().LastTile), 0);
+        QCOMPARE(int(t.game.state.LastTile), 0);
         QCOMPARE(TileSelection::adjacent(0, to), adjacent);
         t.click({to});
         // Adjacent or not, the first letter makes a word of its own.
         QCOMPARE(t.view.caption(ValueLabel::Word), t.view.tileCaption(to));
-        QCOMPARE(int(t.game.state().LastTile), to);
+        QCOMPARE(int(t.game.state.LastTile), to);
         return;
     }
 
@@ -141,7 +141,7 @@ void TestWordPlay::adjacency()
         QVERIFY(t.view.tileMarked(to));
         QCOMPARE(t.view.markedCount(), 1);
     }
-    QCOMPARE(int(t.game.state().LastTile), to);
+    QCOMPARE(int(t.game.state.LastTile), to);
 }
 
 void TestWordPlay::wordFollowsTheClicks_data()
@@ -192,13 +192,13 @@ void TestWordPlay::wordFollowsTheClicks()
     int last = -1;
     for (const QString &action : actions.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         if (action == QLatin1String("C")) {
-            t.game.cmdClear_Click();
+            t.game.selection.cmdClear_Click();
             picked.clear();
         } else if (action == QLatin1String("E")) {
-            t.game.cmdEnter_Click();
+            t.game.submission.cmdEnter_Click();
             picked.clear();
         } else if (action == QLatin1String("D")) {
-            t.game.l_DblClick(last);
+            t.game.submission.l_DblClick(last);
             picked.clear();
         } else {
             last = action.toInt();
@@ -241,17 +241,17 @@ void TestWordPlay::clicksRefusedWhileWaiting()
     QCOMPARE(t.view.markedCount(), 0);
     QCOMPARE(t.view.caption(ValueLabel::Word), QString());
     QCOMPARE(t.view.caption(ValueLabel::ThisScore), QStringLiteral("0"));
-    QCOMPARE(int(t.game.state().LastTile), 0);
+    QCOMPARE(int(t.game.state.LastTile), 0);
 
     // After New the panel is back and a click is refused again, LastTile kept.
     t.start();
     t.click({45});
-    t.game.mnuNew_Click();
+    t.game.clock.mnuNew_Click();
     QVERIFY(t.view.startPanelShown());
     t.click({46});
     QCOMPARE(t.view.markedCount(), 0);
     QCOMPARE(t.view.caption(ValueLabel::Word), QString());
-    QCOMPARE(int(t.game.state().LastTile), 45);
+    QCOMPARE(int(t.game.state.LastTile), 45);
 }
 
 void TestWordPlay::wordAcceptedAgainInNextGame()
@@ -260,9 +260,9 @@ void TestWordPlay::wordAcceptedAgainInNextGame()
     t.view.setBoard(alphabetBoard());
     t.start();
     t.click({0, 1, 2});
-    t.game.cmdEnter_Click();
+    t.game.submission.cmdEnter_Click();
     QCOMPARE(t.view.words, QStringList{QStringLiteral("ABC")});
-    t.game.cmdFinish_Click();
+    t.game.clock.cmdFinish_Click();
     t.tickToEnd();
     QVERIFY(t.view.startPanelShown());
     QCOMPARE(t.view.wordCount(), 0);
@@ -270,7 +270,7 @@ void TestWordPlay::wordAcceptedAgainInNextGame()
     t.view.setBoard(alphabetBoard());
     t.start();
     t.click({0, 1, 2});
-    t.game.cmdEnter_Click();
+    t.game.submission.cmdEnter_Click();
     QCOMPARE(t.view.words, QStringList{QStringLiteral("ABC")});
     QCOMPARE(t.view.caption(ValueLabel::Score), QStringLiteral("7"));
 }
@@ -307,32 +307,32 @@ void TestWordPlay::bonusLengthensClock()
     // Before the first tick the remembered time is still 00:00 from start-up.
     if (!clock.isEmpty()) {
         // A tick leaves 01:59 behind, which the bonus must not start from.
-        t.game.tmrPlay_Timer();
+        t.game.clock.tmrPlay_Timer();
         if (clock == QLatin1String("finish"))
-            t.game.cmdFinish_Click();
+            t.game.clock.cmdFinish_Click();
         else
             t.view.setCaption(ValueLabel::Time, clock);
     }
     for (int i = 0; i < word.size(); ++i)
         t.click({i});
     QCOMPARE(t.view.caption(ValueLabel::Word), word);
-    t.game.cmdEnter_Click();
+    t.game.submission.cmdEnter_Click();
     QCOMPARE(t.view.words, QStringList{word});
     QCOMPARE(t.view.caption(ValueLabel::Time), after);
-    QCOMPARE(int(t.game.state().MinutesLeft), minutes);
-    QCOMPARE(int(t.game.state().SecondsLeft), seconds);
+    QCOMPARE(int(t.game.state.MinutesLeft), minutes);
+    QCOMPARE(int(t.game.state.SecondsLeft), seconds);
 }
 
 void TestWordPlay::doubleClickOutsideGameOnlyClears()
 {
     TestGame t;
-    t.game.mnu30_Click();
+    t.game.timeLimits.mnu30_Click();
     t.view.setTileMarked(7, true);
     t.view.setCaption(ValueLabel::ThisScore, QStringLiteral("5"));
     t.view.setCaption(ValueLabel::AddTime, QStringLiteral("8"));
-    const GameState before = t.game.state();
+    const GameState before = t.game.state;
 
-    t.game.l_DblClick(7);
+    t.game.submission.l_DblClick(7);
     QCOMPARE(t.view.markedCount(), 0);
     QCOMPARE(t.view.caption(ValueLabel::Word), QString());
     QCOMPARE(t.view.caption(ValueLabel::ThisScore), QStringLiteral("0"));
@@ -340,8 +340,8 @@ void TestWordPlay::doubleClickOutsideGameOnlyClears()
     QCOMPARE(t.view.caption(ValueLabel::Score), QStringLiteral("0"));
     QCOMPARE(t.view.caption(ValueLabel::Time), QStringLiteral("00:30"));
     QCOMPARE(t.view.wordCount(), 0);
-    QCOMPARE(t.game.state().MinutesLeft, before.MinutesLeft);
-    QCOMPARE(t.game.state().SecondsLeft, before.SecondsLeft);
+    QCOMPARE(t.game.state.MinutesLeft, before.MinutesLeft);
+    QCOMPARE(t.game.state.SecondsLeft, before.SecondsLeft);
     QVERIFY(t.view.startPanelShown());
     QVERIFY(!t.view.timerEnabled());
 }

@@ -6,7 +6,8 @@
 // process with a time limit, so a hang fails the test instead of stalling the run.
 
 #include "scores/HighScoreFile.h"
-#include "scores/ScoreBytes.h"
+#include "support/FileBytes.h"
+#include "support/ScoreBytes.h"
 #include "support/TestGame.h"
 
 #include <QDataStream>
@@ -122,25 +123,25 @@ QString run(Operation operation, const QString &dataDir, ScriptedDialogs &dialog
     case Operation::SaveScore:
         view.setCaption(ValueLabel::Score, QStringLiteral("500"));
         dialogs.textAnswers = {QStringLiteral("Alice")};
-        game.highScores().CheckHighScore();
+        game.highScores.CheckHighScore();
         break;
     case Operation::Reset:
-        game.mnuReset_Click();
+        game.highScores.mnuReset_Click();
         break;
     case Operation::ShowTable:
-        game.mnuScores_Click();
+        game.highScores.mnuScores_Click();
         break;
     case Operation::AddWord:
-        game.dictionary().AddToDictionary(QStringLiteral("SCUBA"));
+        game.dictionary.AddToDictionary(QStringLiteral("SCUBA"));
         break;
     case Operation::LookUp:
-        return QStringList(game.dictionary().findAll({QStringLiteral("CAT"), QStringLiteral("ZEN")}).values()).join(u',');
+        return QStringList(game.dictionary.findAll({QStringLiteral("CAT"), QStringLiteral("ZEN")}).values()).join(u',');
     case Operation::EndGame:
-        game.cmdStart_Click();
+        game.clock.cmdStart_Click();
         view.addWord(QStringLiteral("SCUBA"));
         view.setCaption(ValueLabel::Score, QStringLiteral("500"));
-        game.cmdFinish_Click();
-        game.tmrPlay_Timer();
+        game.clock.cmdFinish_Click();
+        game.clock.tmrPlay_Timer();
         break;
     }
     return {};
@@ -235,9 +236,9 @@ void TestDataFaults::faults()
     });
     switch (fault) {
     case Fault::FileSizeLimit:
-        QVERIFY(ScoreBytes::write(tablePath, oldTable));
+        QVERIFY(FileBytes::write(tablePath, oldTable));
         // Two bytes short of the limit: an append is cut inside the word.
-        QVERIFY(ScoreBytes::write(dictionaryPath, Words + QByteArray("WORD\r\n").repeated(14) + "AB\r\n"));
+        QVERIFY(FileBytes::write(dictionaryPath, Words + QByteArray("WORD\r\n").repeated(14) + "AB\r\n"));
         sizeLimit = 100;
         break;
     case Fault::Fifo:
@@ -256,9 +257,9 @@ void TestDataFaults::faults()
         if (geteuid() != 0 || mount("tmpfs", dataDir.toLocal8Bit().constData(), "tmpfs", 0, "size=64k") != 0)
             QSKIP("needs root to mount a tmpfs");
         mounted = true;
-        QVERIFY(ScoreBytes::write(tablePath, oldTable));
+        QVERIFY(FileBytes::write(tablePath, oldTable));
         // A whole page, so the next byte needs a new one.
-        QVERIFY(ScoreBytes::write(dictionaryPath, Words.repeated(4096 / Words.size()) + QByteArray(4096 % Words.size(), '\n')));
+        QVERIFY(FileBytes::write(dictionaryPath, Words.repeated(4096 / Words.size()) + QByteArray(4096 % Words.size(), '\n')));
         QFile filler(dataDir + QStringLiteral("/filler"));
         QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
         while (filler.write(QByteArray(4096, 'x')) == 4096) {
@@ -267,8 +268,8 @@ void TestDataFaults::faults()
     }
     case Fault::ReadOnlyFolder: {
         if (operation != Operation::ShowTable) {
-            QVERIFY(ScoreBytes::write(tablePath, oldTable));
-            QVERIFY(ScoreBytes::write(dictionaryPath, Words));
+            QVERIFY(FileBytes::write(tablePath, oldTable));
+            QVERIFY(FileBytes::write(dictionaryPath, Words));
         }
         const QByteArray path = dataDir.toLocal8Bit();
         if (geteuid() != 0) {
@@ -286,8 +287,8 @@ void TestDataFaults::faults()
         break;
     }
     }
-    const QByteArray tableBefore = QFileInfo(tablePath).isFile() ? ScoreBytes::read(tablePath) : QByteArray();
-    const QByteArray dictionaryBefore = QFileInfo(dictionaryPath).isFile() ? ScoreBytes::read(dictionaryPath) : QByteArray();
+    const QByteArray tableBefore = QFileInfo(tablePath).isFile() ? FileBytes::read(tablePath) : QByteArray();
+    const QByteArray dictionaryBefore = QFileInfo(dictionaryPath).isFile() ? FileBytes::read(dictionaryPath) : QByteArray();
     const QStringList entriesBefore = entries(dataDir);
 
     const Outcome outcome = inChild([&](ScriptedDialogs &dialogs) { return run(operation, dataDir, dialogs); }, sizeLimit);
@@ -296,9 +297,9 @@ void TestDataFaults::faults()
     // Nothing was lost or cut, and nothing was left behind.
     QCOMPARE(entries(dataDir), entriesBefore);
     if (QFileInfo(tablePath).isFile())
-        QCOMPARE(ScoreBytes::read(tablePath), tableBefore);
+        QCOMPARE(FileBytes::read(tablePath), tableBefore);
     if (QFileInfo(dictionaryPath).isFile())
-        QCOMPARE(ScoreBytes::read(dictionaryPath), dictionaryBefore);
+        QCOMPARE(FileBytes::read(dictionaryPath), dictionaryBefore);
 
     QList<ScriptedDialogs::Shown> informs;
     for (const auto &shown : outcome.boxes) {
@@ -325,11 +326,11 @@ void TestDataFaults::writeOnlyDictionaryGetsItsOwnLine()
 {
     // Unreadable for an ordinary user; root reads it and must come to the same bytes.
     TestGame g;
-    QVERIFY(ScoreBytes::write(g.dictionaryPath(), "ZEN\r\nCAT"));
+    QVERIFY(FileBytes::write(g.dictionaryPath(), "ZEN\r\nCAT"));
     QVERIFY(QFile::setPermissions(g.dictionaryPath(), QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther));
-    QVERIFY(g.game.dictionary().AddToDictionary(QStringLiteral("SCUBA")));
+    QVERIFY(g.game.dictionary.AddToDictionary(QStringLiteral("SCUBA")));
     QVERIFY(QFile::setPermissions(g.dictionaryPath(), QFile::ReadOwner | QFile::WriteOwner));
-    QCOMPARE(ScoreBytes::read(g.dictionaryPath()), QByteArray("ZEN\r\nCAT\r\nSCUBA\r\n"));
+    QCOMPARE(FileBytes::read(g.dictionaryPath()), QByteArray("ZEN\r\nCAT\r\nSCUBA\r\n"));
     QVERIFY(g.dialogs.shown.isEmpty());
 }
 
@@ -337,7 +338,7 @@ void TestDataFaults::twoGamesEndAtOnce()
 {
     TestGame first;
     const QByteArray before = ScoreBytes::table(ScoreBytes::tenEntries());
-    QVERIFY(ScoreBytes::write(first.highScorePath(), before));
+    QVERIFY(FileBytes::write(first.highScorePath(), before));
 
     MemoryView view;
     ScriptedDialogs dialogs;
@@ -352,23 +353,23 @@ void TestDataFaults::twoGamesEndAtOnce()
     first.dialogs.textAnswers = {QStringLiteral("First")};
     first.dialogs.whileShowing = [&](const ScriptedDialogs::Shown &box) {
         if (box.kind == Kind::AskText)
-            second.highScores().CheckHighScore();
+            second.highScores.CheckHighScore();
     };
-    first.game.highScores().CheckHighScore();
+    first.game.highScores.CheckHighScore();
 
-    QCOMPARE(ScoreBytes::read(first.highScorePath()),
+    QCOMPARE(FileBytes::read(first.highScorePath()),
              ScoreBytes::table({{100, "Ada"}, {95, "First"}, {90, "Bob"}, {80, "Cid"}, {75, "Second"}, {70, "Dee"},
                                 {60, "Eve"}, {50, "Fay"}, {40, "Gus"}, {30, "Hal"}}));
     QCOMPARE(entries(first.dir.path()), QStringList{QStringLiteral("HighScore.kvz")});
 
     // A score that no longer earns a place once the other game has saved writes nothing.
-    QVERIFY(ScoreBytes::write(first.highScorePath(), before));
+    QVERIFY(FileBytes::write(first.highScorePath(), before));
     first.view.setCaption(ValueLabel::Score, QStringLiteral("11"));
     first.dialogs.textAnswers = {QStringLiteral("Late")};
     view.setCaption(ValueLabel::Score, QStringLiteral("15"));
     dialogs.textAnswers = {QStringLiteral("Early")};
-    first.game.highScores().CheckHighScore();
-    QCOMPARE(ScoreBytes::read(first.highScorePath()),
+    first.game.highScores.CheckHighScore();
+    QCOMPARE(FileBytes::read(first.highScorePath()),
              ScoreBytes::table({{100, "Ada"}, {90, "Bob"}, {80, "Cid"}, {70, "Dee"}, {60, "Eve"}, {50, "Fay"},
                                 {40, "Gus"}, {30, "Hal"}, {20, "Ivy"}, {15, "Early"}}));
 }
@@ -408,7 +409,7 @@ void TestDataFaults::killedWhileSaving()
         kill(pid, SIGKILL);
         waitpid(pid, nullptr, 0);
         ++kills;
-        const QByteArray now = ScoreBytes::read(file.path());
+        const QByteArray now = FileBytes::read(file.path());
         QVERIFY2(now == bytesOf(a) || now == bytesOf(b), "the table is not whole after a kill");
         seen.insert(now);
         temporariesSeen += entries(tmp.path()).filter(QRegularExpression(QStringLiteral("^HighScore\\.kvz\\.\\w{6}$"))).size();
@@ -416,7 +417,7 @@ void TestDataFaults::killedWhileSaving()
     // The next save clears what the killed ones left.
     QVERIFY2(file.write(b, &error), qPrintable(error));
     QCOMPARE(entries(tmp.path()), QStringList{QStringLiteral("HighScore.kvz")});
-    QCOMPARE(ScoreBytes::read(file.path()), bytesOf(b));
+    QCOMPARE(FileBytes::read(file.path()), bytesOf(b));
     qInfo("%d kills in %lld ms; %d tables seen; %d temporaries seen after kills, none left", kills, clock.elapsed(),
           int(seen.size()), temporariesSeen);
 }

@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Zentile developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "support/FileBytes.h"
+#include "support/ScoreBytes.h"
 #include "support/TestGame.h"
 
-#include <QFile>
 #include <QSet>
 #include <QTest>
 
@@ -27,24 +28,10 @@ QByteArray randomBytes(qsizetype size, quint32 seed, bool lineEnds = true)
 // A table as the game writes it, with real names, for the truncated and oversized cases.
 QByteArray goodTable()
 {
-    QByteArray bytes;
-    for (int n = 1; n <= 10; ++n) {
-        const int score = 1100 - 100 * n;
-        bytes += char(n);
-        bytes += char(0);
-        bytes += char(score & 0xff);
-        bytes += char(score >> 8);
-        bytes += QByteArray("Player ").append(QByteArray::number(n)).leftJustified(20, ' ');
-    }
-    return bytes;
-}
-
-QByteArray emptyTable()
-{
-    QByteArray bytes;
+    QList<ScoreBytes::Entry> entries;
     for (int n = 1; n <= 10; ++n)
-        bytes += QByteArray(1, char(n)) + QByteArray(3, '\0') + QByteArray("...").leftJustified(20, ' ');
-    return bytes;
+        entries.append({1100 - 100 * n, QByteArray("Player ") + QByteArray::number(n)});
+    return ScoreBytes::table(entries);
 }
 
 // The non-empty lines of a text, whatever ends them.
@@ -71,29 +58,10 @@ QByteArray appended(const QByteArray &bytes, const QStringList &words)
     return tail;
 }
 
-qint16 field(const QByteArray &table, int record, int offset)
-{
-    const qsizetype at = 24 * record + offset;
-    return qint16(uchar(table.at(at)) | uchar(table.at(at + 1)) << 8);
-}
-
 // The first 240 bytes as the game reads them: bytes the file lacks are zeros.
 QByteArray tablePart(const QByteArray &bytes)
 {
     return bytes.left(240).leftJustified(240, '\0');
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
 }
 
 // After a final score of `score` under `name`: the table has it at its place, every record
@@ -102,7 +70,7 @@ void verifyEntered(const QByteArray &before, const QByteArray &after, qint64 sco
 {
     const QByteArray old = tablePart(before);
     int place = 0;
-    while (place < 10 && score <= field(old, place, 2))
+    while (place < 10 && score <= ScoreBytes::scoreAt(old, place))
         ++place;
     if (place == 10) {
         QCOMPARE(after, before);
@@ -112,11 +80,11 @@ void verifyEntered(const QByteArray &before, const QByteArray &after, qint64 sco
     QVERIFY(after.mid(240) == before.mid(240));
     for (int n = 0; n < place; ++n)
         QVERIFY2(after.mid(24 * n, 24) == old.mid(24 * n, 24), qPrintable(QStringLiteral("record %1 changed").arg(n + 1)));
-    QCOMPARE(field(after, place, 0), qint16(place + 1));
-    QCOMPARE(field(after, place, 2), qint16(std::min<qint64>(score, 32767)));
-    QCOMPARE(after.mid(24 * place + 4, 20), name.toLatin1().leftJustified(20, ' '));
+    QCOMPARE(ScoreBytes::rankAt(after, place), qint16(place + 1));
+    QCOMPARE(ScoreBytes::scoreAt(after, place), qint16(std::min<qint64>(score, 32767)));
+    QCOMPARE(ScoreBytes::nameAt(after, place), ScoreBytes::name(name.toLatin1()));
     for (int n = place + 1; n < 10; ++n) {
-        QCOMPARE(field(after, n, 0), qint16(n + 1));
+        QCOMPARE(ScoreBytes::rankAt(after, n), qint16(n + 1));
         QVERIFY2(after.mid(24 * n + 2, 22) == old.mid(24 * (n - 1) + 2, 22),
                  qPrintable(QStringLiteral("record %1 did not move to place %2").arg(n).arg(n + 1)));
     }
@@ -165,9 +133,7 @@ void tst_Robustness::dictionary()
 {
     QFETCH(QByteArray, bytes);
     TestGame t;
-    writeFile(t.dictionaryPath(), bytes);
-    if (QTest::currentTestFailed())
-        return;
+    QVERIFY(FileBytes::write(t.dictionaryPath(), bytes));
     const QSet<QByteArray> lines = linesOf(bytes);
     const QStringList words = {QStringLiteral("HELLO"), QStringLiteral("ZEN"), QStringLiteral("WORD"), QStringLiteral("ABC"),
                                QStringLiteral("ONE"), QStringLiteral("TWO"), QStringLiteral("THREE"), QStringLiteral("MISSING"),
@@ -175,18 +141,18 @@ void tst_Robustness::dictionary()
     QSet<QString> expected;
     for (const QString &word : words) {
         const bool held = lines.contains(word.toLatin1());
-        QCOMPARE(t.game.dictionary().WordAllowed(word), held);
+        QCOMPARE(t.game.dictionary.WordAllowed(word), held);
         if (held)
             expected.insert(word);
     }
-    QCOMPARE(t.game.dictionary().findAll(words), expected);
+    QCOMPARE(t.game.dictionary.findAll(words), expected);
 
-    QVERIFY(t.game.dictionary().AddToDictionary(QStringLiteral("NEWWORD")));
-    const QByteArray after = readFile(t.dictionaryPath());
+    QVERIFY(t.game.dictionary.AddToDictionary(QStringLiteral("NEWWORD")));
+    const QByteArray after = FileBytes::read(t.dictionaryPath());
     QVERIFY2(after.startsWith(bytes), "the append changed what the file held");
     QVERIFY(after.mid(bytes.size()) == appended(bytes, {QStringLiteral("NEWWORD")}));
     expected.insert(QStringLiteral("NEWWORD"));
-    QCOMPARE(t.game.dictionary().findAll(QStringList(words) << QStringLiteral("NEWWORD")), expected);
+    QCOMPARE(t.game.dictionary.findAll(QStringList(words) << QStringLiteral("NEWWORD")), expected);
     QVERIFY(t.dialogs.shown.isEmpty());
 }
 
@@ -196,9 +162,9 @@ void tst_Robustness::highScores()
     TestGame t;
     const QString path = t.highScorePath();
 
-    writeFile(path, bytes);
-    t.game.mnuScores_Click();
-    QCOMPARE(readFile(path), bytes);
+    QVERIFY(FileBytes::write(path, bytes));
+    t.game.highScores.mnuScores_Click();
+    QCOMPARE(FileBytes::read(path), bytes);
     QCOMPARE(t.dialogs.shown.size(), 1);
     const QString text = t.dialogs.shown.first().text;
     QCOMPARE(t.dialogs.shown.first().title, QStringLiteral("Zentile - High Scores"));
@@ -211,34 +177,34 @@ void tst_Robustness::highScores()
             const QString magnitude = QString::number(std::abs(int(v))).rightJustified(digits, QLatin1Char('0'));
             return v < 0 ? QLatin1Char('-') + magnitude : magnitude;
         };
-        const QString line = QStringLiteral("\n") + padded(field(table, n, 0), 2) + QLatin1Char('.') + QString(8, QLatin1Char(' '))
-            + padded(field(table, n, 2), 5) + QString(8, QLatin1Char(' '));
+        const QString line = QStringLiteral("\n") + padded(ScoreBytes::rankAt(table, n), 2) + QLatin1Char('.')
+            + QString(8, QLatin1Char(' ')) + padded(ScoreBytes::scoreAt(table, n), 5) + QString(8, QLatin1Char(' '));
         at = text.indexOf(line, at);
         QVERIFY2(at >= 0, qPrintable(QStringLiteral("place %1 is not shown as%2").arg(n + 1).arg(line)));
         ++at;
     }
 
     for (const qint64 score : {qint64(1), qint64(550), qint64(20000), qint64(40000)}) {
-        writeFile(path, bytes);
+        QVERIFY(FileBytes::write(path, bytes));
         t.dialogs.shown.clear();
         t.dialogs.textAnswers = {QStringLiteral("Robust")};
         t.view.setCaption(ValueLabel::Score, QString::number(score));
-        t.game.highScores().CheckHighScore();
-        verifyEntered(bytes, readFile(path), score, QStringLiteral("Robust"));
+        t.game.highScores.CheckHighScore();
+        verifyEntered(bytes, FileBytes::read(path), score, QStringLiteral("Robust"));
         if (QTest::currentTestFailed())
             return;
         for (const ScriptedDialogs::Shown &box : std::as_const(t.dialogs.shown))
             QCOMPARE(box.title, QStringLiteral("High Score"));
     }
 
-    writeFile(path, bytes);
+    QVERIFY(FileBytes::write(path, bytes));
     t.dialogs.confirmAnswers = {false};
-    t.game.mnuReset_Click();
-    QCOMPARE(readFile(path), bytes);
+    t.game.highScores.mnuReset_Click();
+    QCOMPARE(FileBytes::read(path), bytes);
     t.dialogs.confirmAnswers = {true};
-    t.game.mnuReset_Click();
-    const QByteArray reset = readFile(path);
-    QVERIFY(reset.left(240) == emptyTable());
+    t.game.highScores.mnuReset_Click();
+    const QByteArray reset = FileBytes::read(path);
+    QVERIFY(reset.left(240) == ScoreBytes::emptyTable());
     QVERIFY2(reset.mid(240) == bytes.mid(240), "the reset lost the bytes past the table");
 }
 
@@ -247,21 +213,19 @@ void tst_Robustness::gameEnd()
 {
     QFETCH(QByteArray, bytes);
     TestGame t;
-    writeFile(t.dictionaryPath(), bytes);
-    writeFile(t.highScorePath(), bytes);
-    if (QTest::currentTestFailed())
-        return;
+    QVERIFY(FileBytes::write(t.dictionaryPath(), bytes));
+    QVERIFY(FileBytes::write(t.highScorePath(), bytes));
     t.view.setBoard(QStringLiteral("ZEN") + QString(17, QLatin1Char('A')) + QStringLiteral("QUIZ") + QString(380, QLatin1Char('E')));
     t.start();
     t.click({0, 1, 2});
-    t.game.cmdEnter_Click();
+    t.game.submission.cmdEnter_Click();
     t.click({20, 21, 22, 23});
-    t.game.cmdEnter_Click();
+    t.game.submission.cmdEnter_Click();
     QCOMPARE(t.view.words, QStringList({QStringLiteral("ZEN"), QStringLiteral("QUIZ")}));
     const qint64 score = t.view.caption(ValueLabel::Score).toLongLong();
     t.dialogs.textAnswers = {QStringLiteral("Robust")};
     t.dialogs.confirmByDefault = true;
-    t.game.cmdFinish_Click();
+    t.game.clock.cmdFinish_Click();
     QCOMPARE(t.tickToEnd(5), 1);
 
     const QSet<QByteArray> lines = linesOf(bytes);
@@ -270,10 +234,10 @@ void tst_Robustness::gameEnd()
         if (!lines.contains(word.toLatin1()))
             added << word;
     }
-    const QByteArray dictionary = readFile(t.dictionaryPath());
+    const QByteArray dictionary = FileBytes::read(t.dictionaryPath());
     QVERIFY2(dictionary.startsWith(bytes), "the game end changed what the dictionary held");
     QVERIFY(dictionary.mid(bytes.size()) == (added.isEmpty() ? QByteArray() : appended(bytes, added)));
-    verifyEntered(bytes, readFile(t.highScorePath()), score, QStringLiteral("Robust"));
+    verifyEntered(bytes, FileBytes::read(t.highScorePath()), score, QStringLiteral("Robust"));
     QVERIFY(t.view.startPanel);
 }
 

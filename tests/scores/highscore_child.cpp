@@ -5,7 +5,7 @@
 // until it is killed ("hold") or types "Kid" ("answer").
 // Usage: highscore_child DATA_DIR SCORE hold|answer
 
-#include "clock/Game.h"
+#include "game/Game.h"
 #include "support/MemoryView.h"
 #include "support/ScriptedDialogs.h"
 #include "support/ScriptedRandom.h"
@@ -41,7 +41,7 @@ int main(int argc, char *argv[])
         while (hold)
             QThread::sleep(1);
     };
-    game.highScores().CheckHighScore();
+    game.highScores.CheckHighScore();
     if (!asked) {
         std::fputs("no name box\n", stderr);
         return 1;

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Zentile developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ScoreBytes.h"
-
 #include "scores/HighScoreFile.h"
+#include "support/FileBytes.h"
+#include "support/ScoreBytes.h"
 #include "support/TestGame.h"
 
 #include <QDir>
@@ -65,10 +65,10 @@ void TestHighScoreFile::reset()
 
     TestGame g;
     if (present)
-        QVERIFY(ScoreBytes::write(g.highScorePath(), before));
-    g.game.highScores().ResetScores();
+        QVERIFY(FileBytes::write(g.highScorePath(), before));
+    g.game.highScores.ResetScores();
 
-    const QByteArray after = ScoreBytes::read(g.highScorePath());
+    const QByteArray after = FileBytes::read(g.highScorePath());
     QCOMPARE(after.size(), std::max<qsizetype>(240, before.size()));
     QCOMPARE(after.left(240), ScoreBytes::emptyTable());
     QCOMPARE(after.mid(240), before.mid(240));
@@ -98,7 +98,7 @@ void TestHighScoreFile::absentRecords()
     QTemporaryDir dir;
     const HighScoreFile file(dir.path());
     if (present)
-        QVERIFY(ScoreBytes::write(file.path(), before));
+        QVERIFY(FileBytes::write(file.path(), before));
 
     QString error;
     const auto table = file.read(&error);
@@ -107,16 +107,15 @@ void TestHighScoreFile::absentRecords()
     // What the file lacks reads as zero bytes.
     const QByteArray padded = before + QByteArray(240 - before.size(), '\0');
     for (int n = 0; n < 10; ++n) {
-        const QByteArray bytes = padded.mid(n * 24, 24);
-        QCOMPARE(table->at(n).Rank, qint16(quint8(bytes[0]) | quint8(bytes[1]) << 8));
-        QCOMPARE(table->at(n).Score, qint16(quint8(bytes[2]) | quint8(bytes[3]) << 8));
-        QCOMPARE(table->at(n).Name, bytes.mid(4));
+        QCOMPARE(table->at(n).Rank, ScoreBytes::rankAt(padded, n));
+        QCOMPARE(table->at(n).Score, ScoreBytes::scoreAt(padded, n));
+        QCOMPARE(table->at(n).Name, ScoreBytes::nameAt(padded, n));
     }
     if (before.size() <= 9 * 24)
         QCOMPARE(table->back(), HighScoreRecord());
     // Reading never changes the file, but leaves an empty one where there was none.
     QVERIFY(QFile::exists(file.path()));
-    QCOMPARE(ScoreBytes::read(file.path()), before);
+    QCOMPARE(FileBytes::read(file.path()), before);
 }
 
 void TestHighScoreFile::storedName_data()
@@ -143,9 +142,9 @@ void TestHighScoreFile::storedName()
     TestGame g;
     g.view.setCaption(ValueLabel::Score, QStringLiteral("10"));
     g.dialogs.textAnswers = {typed};
-    g.game.highScores().CheckHighScore();
+    g.game.highScores.CheckHighScore();
 
-    const QByteArray bytes = ScoreBytes::read(g.highScorePath());
+    const QByteArray bytes = FileBytes::read(g.highScorePath());
     QCOMPARE(bytes.size(), 240);
     QCOMPARE(bytes.left(24), ScoreBytes::record(1, 10, stored));
 }
@@ -174,7 +173,7 @@ void TestHighScoreFile::unusableFile()
     const QString blocker = tmp.filePath(QStringLiteral("blocker"));
     QString dataDir = tmp.path();
     if (beneathFile) {
-        QVERIFY(ScoreBytes::write(blocker, "a plain file"));
+        QVERIFY(FileBytes::write(blocker, "a plain file"));
         dataDir = blocker + QStringLiteral("/data");
     } else {
         QVERIFY(QDir(tmp.path()).mkdir(QStringLiteral("HighScore.kvz")));
@@ -190,13 +189,13 @@ void TestHighScoreFile::unusableFile()
 
     switch (operation) {
     case 0:
-        game.highScores().CheckHighScore();
+        game.highScores.CheckHighScore();
         break;
     case 1:
-        game.mnuScores_Click();
+        game.highScores.mnuScores_Click();
         break;
     default:
-        game.mnuReset_Click();
+        game.highScores.mnuReset_Click();
         break;
     }
 
@@ -209,7 +208,7 @@ void TestHighScoreFile::unusableFile()
     QVERIFY(!box.text.startsWith(QStringLiteral("Rank")));
 
     if (beneathFile) {
-        QCOMPARE(ScoreBytes::read(blocker), QByteArray("a plain file"));
+        QCOMPARE(FileBytes::read(blocker), QByteArray("a plain file"));
     } else {
         QVERIFY(QFileInfo(tmp.filePath(QStringLiteral("HighScore.kvz"))).isDir());
         QVERIFY(filesIn(tmp.filePath(QStringLiteral("HighScore.kvz"))).isEmpty());
@@ -217,7 +216,7 @@ void TestHighScoreFile::unusableFile()
     QCOMPARE(filesIn(tmp.path()), QStringList{beneathFile ? QStringLiteral("blocker") : QStringLiteral("HighScore.kvz")});
 
     // The game goes on.
-    game.cmdStart_Click();
+    game.clock.cmdStart_Click();
     QVERIFY(view.timerEnabled());
 }
 
@@ -226,7 +225,7 @@ void TestHighScoreFile::failedWriteKeepsFile()
 #ifdef Q_OS_LINUX
     TestGame g;
     const QByteArray before = ScoreBytes::table(ScoreBytes::tenEntries()) + QByteArray(64 * 1024, 'T');
-    QVERIFY(ScoreBytes::write(g.highScorePath(), before));
+    QVERIFY(FileBytes::write(g.highScorePath(), before));
     g.view.setCaption(ValueLabel::Score, QStringLiteral("500"));
     g.dialogs.textAnswers = {QStringLiteral("Ann")};
 
@@ -237,7 +236,7 @@ void TestHighScoreFile::failedWriteKeepsFile()
     rlimit tight = saved;
     tight.rlim_cur = 4096;
     QCOMPARE(setrlimit(RLIMIT_FSIZE, &tight), 0);
-    g.game.highScores().CheckHighScore();
+    g.game.highScores.CheckHighScore();
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
 
@@ -246,13 +245,13 @@ void TestHighScoreFile::failedWriteKeepsFile()
     QCOMPARE(g.dialogs.shown[1].kind, Kind::Inform);
     QCOMPARE(g.dialogs.shown[1].title, QStringLiteral("Zentile"));
     QVERIFY(!g.dialogs.shown[1].text.isEmpty());
-    QCOMPARE(ScoreBytes::read(g.highScorePath()), before);
+    QCOMPARE(FileBytes::read(g.highScorePath()), before);
     QCOMPARE(filesIn(g.dir.path()), QStringList{QStringLiteral("HighScore.kvz")});
 
     // Once there is room again the same entry goes in.
     g.dialogs.textAnswers = {QStringLiteral("Ann")};
-    g.game.highScores().CheckHighScore();
-    QCOMPARE(ScoreBytes::read(g.highScorePath()).left(24), ScoreBytes::record(1, 500, ScoreBytes::name("Ann")));
+    g.game.highScores.CheckHighScore();
+    QCOMPARE(FileBytes::read(g.highScorePath()).left(24), ScoreBytes::record(1, 500, ScoreBytes::name("Ann")));
 #else
     QSKIP("needs a Linux file-size limit");
 #endif

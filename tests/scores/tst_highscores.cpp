@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Zentile developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ScoreBytes.h"
-
+#include "support/FileBytes.h"
+#include "support/ScoreBytes.h"
 #include "support/TestGame.h"
 
 #include <QDir>
@@ -27,15 +27,6 @@ QByteArray zeroRecords(int fromRank)
     QByteArray bytes;
     for (int rank = fromRank; rank <= 10; ++rank)
         bytes += ScoreBytes::record(rank, 0, ScoreBytes::zeroName());
-    return bytes;
-}
-
-// Empty-table records from `fromRank` on.
-QByteArray dotRecords(int fromRank)
-{
-    QByteArray bytes;
-    for (int rank = fromRank; rank <= 10; ++rank)
-        bytes += ScoreBytes::record(rank, 0, ScoreBytes::name("..."));
     return bytes;
 }
 
@@ -90,7 +81,7 @@ void TestHighScores::checkHighScore_data()
     QTest::newRow("below all") << true << tenBytes << "9" << zed << false << tenBytes;
     QTest::newRow("zero, reset table") << true << reset << "0" << zed << false << reset;
     QTest::newRow("one, reset table") << true << reset << "1" << zed << true
-                                      << ScoreBytes::record(1, 1, ScoreBytes::name("Zed")) + dotRecords(2);
+                                      << ScoreBytes::record(1, 1, ScoreBytes::name("Zed")) + ScoreBytes::emptyRecords(2);
     QTest::newRow("zero, missing file") << false << QByteArray() << "0" << zed << false << QByteArray();
     QTest::newRow("missing file") << false << QByteArray() << "30" << zed << true
                                   << ScoreBytes::record(1, 30, ScoreBytes::name("Zed")) + zeroRecords(2);
@@ -122,17 +113,17 @@ void TestHighScores::checkHighScore()
 
     TestGame g;
     if (present)
-        QVERIFY(ScoreBytes::write(g.highScorePath(), before));
+        QVERIFY(FileBytes::write(g.highScorePath(), before));
     g.view.setCaption(ValueLabel::Score, score);
     g.dialogs.textAnswers = answers;
     QByteArray whileAsking;
     bool fileThere = false;
     g.dialogs.whileShowing = [&](const ScriptedDialogs::Shown &) {
         fileThere = QFile::exists(g.highScorePath());
-        whileAsking = ScoreBytes::read(g.highScorePath());
+        whileAsking = FileBytes::read(g.highScorePath());
     };
 
-    g.game.highScores().CheckHighScore();
+    g.game.highScores.CheckHighScore();
 
     if (asked) {
         QCOMPARE(g.dialogs.shown.size(), 1);
@@ -147,7 +138,7 @@ void TestHighScores::checkHighScore()
     } else {
         QVERIFY(g.dialogs.shown.isEmpty());
     }
-    QCOMPARE(ScoreBytes::read(g.highScorePath()), after);
+    QCOMPARE(FileBytes::read(g.highScorePath()), after);
 }
 
 void TestHighScores::tableText_data()
@@ -192,8 +183,8 @@ void TestHighScores::tableText()
 
     TestGame g;
     if (present)
-        QVERIFY(ScoreBytes::write(g.highScorePath(), before));
-    g.game.mnuScores_Click();
+        QVERIFY(FileBytes::write(g.highScorePath(), before));
+    g.game.highScores.mnuScores_Click();
 
     QCOMPARE(g.dialogs.shown.size(), 1);
     QCOMPARE(g.dialogs.shown[0].kind, Kind::Inform);
@@ -201,7 +192,7 @@ void TestHighScores::tableText()
     QCOMPARE(g.dialogs.shown[0].text, text);
     // Showing writes nothing; a missing file is left behind empty.
     QVERIFY(QFile::exists(g.highScorePath()));
-    QCOMPARE(ScoreBytes::read(g.highScorePath()), before);
+    QCOMPARE(FileBytes::read(g.highScorePath()), before);
 }
 
 void TestHighScores::reset_data()
@@ -223,19 +214,19 @@ void TestHighScores::reset()
     TestGame g;
     const QByteArray before = ScoreBytes::table(ScoreBytes::tenEntries());
     if (present)
-        QVERIFY(ScoreBytes::write(g.highScorePath(), before));
+        QVERIFY(FileBytes::write(g.highScorePath(), before));
     g.dialogs.confirmAnswers = {yes};
-    g.game.mnuReset_Click();
+    g.game.highScores.mnuReset_Click();
 
     QCOMPARE(g.dialogs.shown.size(), 1);
     QCOMPARE(g.dialogs.shown[0].kind, Kind::Confirm);
     QCOMPARE(g.dialogs.shown[0].text, QStringLiteral("Are you sure you want to reset your high scores?"));
     QCOMPARE(g.dialogs.shown[0].title, QStringLiteral("Reset High Scores"));
     if (yes) {
-        QCOMPARE(ScoreBytes::read(g.highScorePath()), ScoreBytes::emptyTable());
+        QCOMPARE(FileBytes::read(g.highScorePath()), ScoreBytes::emptyTable());
     } else {
         QCOMPARE(QFile::exists(g.highScorePath()), present);
-        QCOMPARE(ScoreBytes::read(g.highScorePath()), present ? before : QByteArray());
+        QCOMPARE(FileBytes::read(g.highScorePath()), present ? before : QByteArray());
     }
 }
 
@@ -256,7 +247,7 @@ void TestHighScores::killedAtNameBox()
     const QString path = dir.filePath(QStringLiteral("HighScore.kvz"));
     const QList<Entry> ten = ScoreBytes::tenEntries();
     const QByteArray before = ScoreBytes::table(ten) + QByteArrayLiteral("tail");
-    QVERIFY(ScoreBytes::write(path, before));
+    QVERIFY(FileBytes::write(path, before));
 
     QProcess child;
     child.setProgram(QStringLiteral(ZENTILE_HIGHSCORE_CHILD));
@@ -275,12 +266,12 @@ void TestHighScores::killedAtNameBox()
         child.kill();
         QVERIFY(child.waitForFinished(60000));
         QCOMPARE(child.exitStatus(), QProcess::CrashExit);
-        QCOMPARE(ScoreBytes::read(path), before);
+        QCOMPARE(FileBytes::read(path), before);
     } else {
         QVERIFY(child.waitForFinished(60000));
         QCOMPARE(child.exitStatus(), QProcess::NormalExit);
         QCOMPARE(child.exitCode(), 0);
-        QCOMPARE(ScoreBytes::read(path), ScoreBytes::table(inserted(ten, 5, {55, "Kid"})) + QByteArrayLiteral("tail"));
+        QCOMPARE(FileBytes::read(path), ScoreBytes::table(inserted(ten, 5, {55, "Kid"})) + QByteArrayLiteral("tail"));
     }
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList{QStringLiteral("HighScore.kvz")});

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Zentile developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "support/ScoreBytes.h"
 #include "support/TestGame.h"
 
 #include <QDateTime>
@@ -62,14 +63,14 @@ QByteArray nameBytes(const QString &name)
     QByteArray bytes;
     for (const char32_t c : name.toUcs4())
         bytes += c == U'€' ? char(0x80) : c < 0x80 || (c >= 0xA0 && c <= 0xFF) ? char(c) : '?';
-    return bytes.left(20).leftJustified(20, ' ');
+    return ScoreBytes::name(bytes);
 }
 
 struct Record
 {
     qint16 rank = 0;
     qint16 score = 0;
-    QByteArray name = QByteArray(20, '\0');
+    QByteArray name = ScoreBytes::zeroName();
 };
 
 // What the window and the files must show, kept by this test alone.
@@ -202,7 +203,7 @@ private:
             || box.text == WrongFormat;
         if (fromMenu && m_game->view.timerEnabled() && chance(25)) {
             m_answers[index].tickedAfter = true;
-            m_game->game.tmrPlay_Timer();
+            m_game->game.clock.tmrPlay_Timer();
         }
         Answer &a = m_answers[index];
         if (box.kind == Kind::Confirm) {
@@ -267,7 +268,7 @@ private:
     void start()
     {
         action = QStringLiteral("Start");
-        m_game->game.cmdStart_Click();
+        m_game->game.clock.cmdStart_Click();
         m.gameSteps = 0;
         m.clock = m.limit;
         m.timer = m.buttons = true;
@@ -277,7 +278,7 @@ private:
     void finish()
     {
         action = QStringLiteral("Finish");
-        m_game->game.cmdFinish_Click();
+        m_game->game.clock.cmdFinish_Click();
         m.clock = QStringLiteral("00:00");
         m.timer = true;
     }
@@ -285,14 +286,14 @@ private:
     void tick()
     {
         action = QStringLiteral("tick");
-        m_game->game.tmrPlay_Timer();
+        m_game->game.clock.tmrPlay_Timer();
         accountTick();
     }
 
     void click(int tile)
     {
         action = QStringLiteral("click %1").arg(tile);
-        m_game->game.l_Click(tile);
+        m_game->game.selection.l_Click(tile);
         accountClick(tile);
     }
 
@@ -300,9 +301,9 @@ private:
     void doubleClick(int tile)
     {
         action = QStringLiteral("double click %1").arg(tile);
-        m_game->game.l_Click(tile);
+        m_game->game.selection.l_Click(tile);
         accountClick(tile);
-        m_game->game.l_DblClick(tile);
+        m_game->game.submission.l_DblClick(tile);
         accountEnter();
     }
 
@@ -312,7 +313,7 @@ private:
         if (!m.buttons)
             return tick();
         action = QStringLiteral("Enter \"%1\"").arg(m.word);
-        m_game->game.cmdEnter_Click();
+        m_game->game.submission.cmdEnter_Click();
         accountEnter();
     }
 
@@ -321,7 +322,7 @@ private:
         if (!m.buttons)
             return tick();
         action = QStringLiteral("Clear");
-        m_game->game.cmdClear_Click();
+        m_game->game.selection.cmdClear_Click();
         m.order.clear();
         m.word.clear();
     }
@@ -330,7 +331,7 @@ private:
     {
         action = QStringLiteral("New");
         abandoned += m.timer && !m.panel ? 1 : 0;
-        m_game->game.mnuNew_Click();
+        m_game->game.clock.mnuNew_Click();
         accountClearAndDeal();
     }
 
@@ -338,9 +339,10 @@ private:
     {
         const int item = chance(70) ? 0 : below(4);
         action = QStringLiteral("Time Limit ") + FixedLimits.at(item);
-        const std::array<void (Game::*)(), 4> handlers = {&Game::mnu30_Click, &Game::mnu1_Click, &Game::mnu130_Click,
-                                                          &Game::mnu2_Click};
-        (m_game->game.*handlers.at(item))();
+        const std::array<void (TimeLimitOptions::*)(), 4> handlers = {
+            &TimeLimitOptions::mnu30_Click, &TimeLimitOptions::mnu1_Click, &TimeLimitOptions::mnu130_Click,
+            &TimeLimitOptions::mnu2_Click};
+        (m_game->game.timeLimits.*handlers.at(item))();
         m.checks = {false, false, false, false};
         m.checks.at(item) = true;
         m.limit = FixedLimits.at(item);
@@ -351,7 +353,7 @@ private:
     void customLimit()
     {
         action = QStringLiteral("Custom");
-        m_game->game.mnuCustom_Click();
+        m_game->game.timeLimits.mnuCustom_Click();
         m.checks = {false, false, false, false};
         const Answer *typed = expectBox(Kind::AskText, QStringLiteral("Time Limit"), TimePrompt, QStringLiteral("MM:SS"));
         if (!typed)
@@ -370,7 +372,7 @@ private:
     void showScores()
     {
         action = QStringLiteral("High Scores");
-        m_game->game.mnuScores_Click();
+        m_game->game.highScores.mnuScores_Click();
         readScores();
         const QString gap(8, QLatin1Char(' '));
         QString text = QStringLiteral("Rank     Score       Name\r\n\r\n");
@@ -387,13 +389,13 @@ private:
     void resetScores()
     {
         action = QStringLiteral("Reset High Scores");
-        m_game->game.mnuReset_Click();
+        m_game->game.highScores.mnuReset_Click();
         const Answer *a = expectBox(Kind::Confirm, QStringLiteral("Reset High Scores"),
                                     QStringLiteral("Are you sure you want to reset your high scores?"));
         if (!a || !a->yes)
             return;
         for (int n = 0; n < 10; ++n)
-            m.table.at(n) = {qint16(n + 1), 0, QByteArray("...").leftJustified(20, ' ')};
+            m.table.at(n) = {qint16(n + 1), 0, ScoreBytes::name("...")};
         m.scoreFile = Account::ScoreFile::Table;
     }
 
@@ -507,7 +509,7 @@ private:
         for (const int tile : std::as_const(m.order))
             picked += view.tileCaption(tile);
         for (int i = 0; i < 400; ++i) {
-            const MemoryView::Tile &tile = view.tiles.at(i);
+            const MemoryView::Tile &tile = view.tileData.at(i);
             if (!tile.created || !tile.visible || tile.caption.size() != 1 || tile.caption.at(0) < QLatin1Char('A')
                 || tile.caption.at(0) > QLatin1Char('Z'))
                 return fail(QStringLiteral("tile %1 holds \"%2\"").arg(i).arg(tile.caption));
@@ -544,8 +546,8 @@ private:
         }
         if (!view.isChecked(MenuCheck::AllowAddWords))
             return fail(QStringLiteral("\"Allow Add Words\" lost its check mark"));
-        if (m_game->game.state().LastTile != m.last)
-            return fail(QStringLiteral("LastTile is %1, expected %2").arg(m_game->game.state().LastTile).arg(m.last));
+        if (m_game->game.state.LastTile != m.last)
+            return fail(QStringLiteral("LastTile is %1, expected %2").arg(m_game->game.state.LastTile).arg(m.last));
         checkScoreFile();
         checkDictionary();
     }
@@ -563,16 +565,14 @@ private:
         const QByteArray bytes = file.readAll();
         if (bytes.size() != (m.scoreFile == Account::ScoreFile::Empty ? 0 : 240))
             return fail(QStringLiteral("the high-score file holds %1 bytes").arg(bytes.size()));
-        const auto field = [&](int record, int offset) {
-            return qint16(uchar(bytes.at(24 * record + offset)) | uchar(bytes.at(24 * record + offset + 1)) << 8);
-        };
-        for (int n = 0; n < bytes.size() / 24; ++n) {
-            if (field(n, 0) != n + 1 || (n > 0 && field(n, 2) > field(n - 1, 2)))
+        using ScoreBytes::rankAt, ScoreBytes::scoreAt, ScoreBytes::nameAt;
+        for (int n = 0; n < bytes.size() / ScoreBytes::RecordSize; ++n) {
+            if (rankAt(bytes, n) != n + 1 || (n > 0 && scoreAt(bytes, n) > scoreAt(bytes, n - 1)))
                 return fail(QStringLiteral("high-score record %1 has rank %2 and score %3 out of order")
-                                .arg(n + 1).arg(field(n, 0)).arg(field(n, 2)));
-            if (field(n, 2) != m.table.at(n).score || bytes.mid(24 * n + 4, 20) != m.table.at(n).name)
+                                .arg(n + 1).arg(rankAt(bytes, n)).arg(scoreAt(bytes, n)));
+            if (scoreAt(bytes, n) != m.table.at(n).score || nameAt(bytes, n) != m.table.at(n).name)
                 return fail(QStringLiteral("high-score record %1 holds %2 \"%3\", expected %4 \"%5\"")
-                                .arg(n + 1).arg(field(n, 2)).arg(QString::fromLatin1(bytes.mid(24 * n + 4, 20).toHex()))
+                                .arg(n + 1).arg(scoreAt(bytes, n)).arg(QString::fromLatin1(nameAt(bytes, n).toHex()))
                                 .arg(m.table.at(n).score).arg(QString::fromLatin1(m.table.at(n).name.toHex())));
         }
     }

@@ -5,9 +5,9 @@
 MemoryView::MemoryView()
 {
     // As the window's design leaves its controls before any code runs.
-    tiles[0].created = true;
-    tiles[0].visible = true;
-    tiles[0].twips = QRect(240, 240, 255, 255);
+    tileData[0].created = true;
+    tileData[0].visible = true;
+    tileData[0].twips = QRect(240, 240, 255, 255);
     captions = {{ValueLabel::Word, QString()},
                 {ValueLabel::Score, QStringLiteral("0")},
                 {ValueLabel::ThisScore, QStringLiteral("0")},
@@ -23,8 +23,8 @@ MemoryView::MemoryView()
 
 void MemoryView::createTile(int index)
 {
-    Tile &tile = tiles.at(index);
-    tile = tiles[0];
+    Tile &tile = tileData.at(index);
+    tile = tileData[0];
     tile.visible = false;
     tile.marked = false;
     tile.created = true;
@@ -39,7 +39,7 @@ void MemoryView::clearWords()
 QString MemoryView::markedLetters() const
 {
     QString letters;
-    for (const Tile &tile : tiles) {
+    for (const Tile &tile : tileData) {
         if (tile.marked)
             letters += tile.caption;
     }
@@ -49,7 +49,7 @@ QString MemoryView::markedLetters() const
 int MemoryView::markedCount() const
 {
     int count = 0;
-    for (const Tile &tile : tiles)
+    for (const Tile &tile : tileData)
         count += tile.marked ? 1 : 0;
     return count;
 }
@@ -57,13 +57,13 @@ int MemoryView::markedCount() const
 QString MemoryView::board() const
 {
     QString letters;
-    for (const Tile &tile : tiles)
+    for (const Tile &tile : tileData)
         letters += tile.caption;
     return letters;
 }
 
 void MemoryView::setBoard(const QString &letters)
 {
-    for (int i = 0; i < int(tiles.size()) && i < letters.size(); ++i)
-        tiles[i].caption = letters.at(i);
+    for (int i = 0; i < int(tileData.size()) && i < letters.size(); ++i)
+        tileData[i].caption = letters.at(i);
 }

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "window/GameView.h"
+#include "core/GameView.h"
 
 #include <QHash>
 #include <QStringList>
@@ -10,7 +10,7 @@
 #include <array>
 
 // The window's controls as plain values, for tests of the game logic.
-class MemoryView final : public GameView
+class MemoryView final : public GameView, public TileView
 {
 public:
     struct Tile
@@ -26,14 +26,15 @@ public:
 
     QString caption(ValueLabel label) const override { return captions.value(label); }
     void setCaption(ValueLabel label, const QString &text) override { captions[label] = text; }
+    TileView &tiles() override { return *this; }
     void createTile(int index) override;
-    QRect tileGeometry(int index) const override { return tiles.at(index).twips; }
-    void setTileGeometry(int index, const QRect &twips) override { tiles.at(index).twips = twips; }
-    void showTile(int index) override { tiles.at(index).visible = true; }
-    QString tileCaption(int index) const override { return tiles.at(index).caption; }
-    void setTileCaption(int index, const QString &letter) override { tiles.at(index).caption = letter; }
-    bool tileMarked(int index) const override { return tiles.at(index).marked; }
-    void setTileMarked(int index, bool marked) override { tiles.at(index).marked = marked; }
+    QRect tileGeometry(int index) const override { return tileData.at(index).twips; }
+    void setTileGeometry(int index, const QRect &twips) override { tileData.at(index).twips = twips; }
+    void showTile(int index) override { tileData.at(index).visible = true; }
+    QString tileCaption(int index) const override { return tileData.at(index).caption; }
+    void setTileCaption(int index, const QString &letter) override { tileData.at(index).caption = letter; }
+    bool tileMarked(int index) const override { return tileData.at(index).marked; }
+    void setTileMarked(int index, bool marked) override { tileData.at(index).marked = marked; }
     void setButtonEnabled(WordButton button, bool enabled) override { buttons[button] = enabled; }
     bool startPanelShown() const override { return startPanel; }
     void setStartPanelShown(bool shown) override { startPanel = shown; }
@@ -57,7 +58,7 @@ public:
     // Puts `letters` (one per tile, row by row) on the board.
     void setBoard(const QString &letters);
 
-    std::array<Tile, 400> tiles;
+    std::array<Tile, 400> tileData;
     QHash<ValueLabel, QString> captions;
     QHash<WordButton, bool> buttons;
     QHash<MenuCheck, bool> checks;

@@ -3,36 +3,39 @@
 #pragma once
 
 #include <QByteArray>
-#include <QFile>
 #include <QList>
-#include <QString>
+#include <QtEndian>
 
 #include <utility>
 
-// The high-score file built by hand, byte by byte, to hold the program's output against.
+// The high-score file built and read by hand, byte by byte, to hold the program's output against.
+// Each record is 24 bytes: rank and score as 16-bit little-endian, then a 20-byte name.
 namespace ScoreBytes {
+
+constexpr int RecordSize = 24;
+constexpr int NameSize = 20;
 
 using Entry = std::pair<int, QByteArray>; // score, name
 
-// A name as a record holds it: padded with blanks to 20 bytes.
+// A name as a record holds it: cut to 20 bytes and padded with blanks.
 inline QByteArray name(const QByteArray &text)
 {
-    return text + QByteArray(20 - text.size(), ' ');
+    return text.leftJustified(NameSize, ' ', true);
 }
 
 // The name of a record the file never held.
 inline QByteArray zeroName()
 {
-    return QByteArray(20, '\0');
+    return QByteArray(NameSize, '\0');
 }
 
-inline QByteArray record(int rank, int score, const QByteArray &name20)
+// `name20` goes in as it is, so that a case can store any 20 bytes.
+inline QByteArray record(qint16 rank, qint16 score, const QByteArray &name20)
 {
-    QByteArray bytes;
-    bytes.append(static_cast<char>(rank & 0xFF));
-    bytes.append(static_cast<char>((rank >> 8) & 0xFF));
-    bytes.append(static_cast<char>(score & 0xFF));
-    bytes.append(static_cast<char>((score >> 8) & 0xFF));
+    Q_ASSERT(name20.size() == NameSize);
+    QByteArray bytes(4, '\0');
+    qToLittleEndian(rank, bytes.data());
+    qToLittleEndian(score, bytes.data() + 2);
     return bytes + name20;
 }
 
@@ -41,16 +44,22 @@ inline QByteArray table(const QList<Entry> &entries)
 {
     QByteArray bytes;
     for (int i = 0; i < entries.size(); ++i)
-        bytes += record(i + 1, entries.at(i).first, name(entries.at(i).second));
+        bytes += record(qint16(i + 1), qint16(entries.at(i).first), name(entries.at(i).second));
+    return bytes;
+}
+
+// Reset records, "..." with no score, from `fromRank` to 10.
+inline QByteArray emptyRecords(int fromRank)
+{
+    QByteArray bytes;
+    for (int rank = fromRank; rank <= 10; ++rank)
+        bytes += record(qint16(rank), 0, name("..."));
     return bytes;
 }
 
 inline QByteArray emptyTable()
 {
-    QByteArray bytes;
-    for (int n = 1; n <= 10; ++n)
-        bytes += record(n, 0, QByteArrayLiteral("...                 "));
-    return bytes;
+    return emptyRecords(1);
 }
 
 // Ten entries, 100 down to 10.
@@ -60,17 +69,23 @@ inline QList<Entry> tenEntries()
             {50, "Fay"},  {40, "Gus"}, {30, "Hal"}, {20, "Ivy"}, {10, "Jon"}};
 }
 
-// The file's bytes; empty when there is no file.
-inline QByteArray read(const QString &path)
+// The fields of record `index` (0-based) of `bytes`, which must hold that record whole.
+inline qint16 rankAt(const QByteArray &bytes, int index)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    Q_ASSERT(bytes.size() >= RecordSize * (index + 1));
+    return qFromLittleEndian<qint16>(bytes.constData() + RecordSize * index);
 }
 
-inline bool write(const QString &path, const QByteArray &bytes)
+inline qint16 scoreAt(const QByteArray &bytes, int index)
 {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size() && file.flush();
+    Q_ASSERT(bytes.size() >= RecordSize * (index + 1));
+    return qFromLittleEndian<qint16>(bytes.constData() + RecordSize * index + 2);
+}
+
+inline QByteArray nameAt(const QByteArray &bytes, int index)
+{
+    Q_ASSERT(bytes.size() >= RecordSize * (index + 1));
+    return bytes.mid(RecordSize * index + 4, NameSize);
 }
 
 } // namespace ScoreBytes

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "board/RandomSource.h"
+#include "core/RandomSource.h"
 
 #include <QList>
 #include <QtGlobal>

@@ -12,14 +12,14 @@ TestGame::TestGame(quint64 seed)
 void TestGame::click(std::initializer_list<int> tiles)
 {
     for (const int tile : tiles)
-        game.l_Click(tile);
+        game.selection.l_Click(tile);
 }
 
 int TestGame::tickToEnd(int limit)
 {
     int ticks = 0;
     while (view.timerEnabled() && ticks < limit) {
-        game.tmrPlay_Timer();
+        game.clock.tmrPlay_Timer();
         ++ticks;
     }
     return ticks;

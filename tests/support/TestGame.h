@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "clock/Game.h"
+#include "game/Game.h"
 #include "support/MemoryView.h"
 #include "support/ScriptedDialogs.h"
 #include "support/ScriptedRandom.h"
@@ -20,7 +20,7 @@ struct TestGame
     QString highScorePath() const { return dir.filePath(QStringLiteral("HighScore.kvz")); }
 
     // "Start Game".
-    void start() { game.cmdStart_Click(); }
+    void start() { game.clock.cmdStart_Click(); }
     // Clicks the tiles in turn.
     void click(std::initializer_list<int> tiles);
     // Ticks until the game ends or `limit` ticks have passed; the number of ticks.

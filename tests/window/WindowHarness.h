@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "game/Game.h"
 #include "support/ScriptedRandom.h"
 #include "window/TileLabel.h"
 #include "window/frmZentile.h"
@@ -20,7 +21,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <QtEndian>
 
 #include <functional>
 #include <memory>
@@ -39,34 +39,6 @@ inline void quietSizeHintNotes()
     });
 }
 
-// The two uniform draws that make the deal put `letter` on a tile: the category, then the letter.
-inline QList<double> drawsFor(QChar letter)
-{
-    static const QString vowels = QStringLiteral("EAUIO");
-    static const QString rare = QStringLiteral("?JQX");
-    static const QString common = QStringLiteral("TSBCDTFGHWVKLMNYPR");
-    if (const int roll = vowels.indexOf(letter); roll >= 0)
-        return {0.0, roll / 5.0};
-    if (letter == QLatin1Char('Z'))
-        return {6.0 / 11.0, 0.99};
-    if (const int roll = rare.indexOf(letter); roll > 0)
-        return {6.0 / 11.0, roll / 4.0};
-    if (letter == QLatin1Char('R'))
-        return {8.0 / 11.0, 0.99};
-    const int roll = common.indexOf(letter);
-    Q_ASSERT(roll >= 0);
-    return {8.0 / 11.0, roll / 17.0};
-}
-
-// A source whose first deal starts with `letters`, tile 0 onwards; the rest of the board is seeded.
-inline std::unique_ptr<ScriptedRandom> boardOf(const QString &letters, quint64 seed = 7)
-{
-    auto random = std::make_unique<ScriptedRandom>(seed);
-    for (const QChar letter : letters)
-        random->script << drawsFor(letter);
-    return random;
-}
-
 // The real window over a fresh data folder, recording the addresses it asks the desktop to open.
 class Window
 {
@@ -74,10 +46,13 @@ public:
     explicit Window(const QString &letters = {})
     {
         WindowServices services;
-        services.random = boardOf(letters);
+        services.random = std::make_unique<ScriptedRandom>(7);
         services.dataDir = dir.path();
         services.openUrl = [this](const QUrl &url) { opened << url; };
         window = std::make_unique<frmZentile>(std::move(services));
+        // The first deal starts with `letters`, tile 0 onwards; later deals are the seeded source's.
+        for (int i = 0; i < letters.size(); ++i)
+            window->tiles().setTileCaption(i, letters.mid(i, 1));
     }
     Window(const Window &) = delete;
     Window &operator=(const Window &) = delete;
@@ -157,27 +132,6 @@ inline QStringList snapshot(const Window &w)
         board += w.tile(i)->text() + (w.tile(i)->frameShape() == QFrame::Box ? QStringLiteral("*") : QString());
     lines << QStringLiteral("board=") + board;
     return lines;
-}
-
-// One 24-byte high-score record as the file holds it.
-inline QByteArray record(qint16 rank, qint16 score, const QByteArray &name)
-{
-    QByteArray bytes(4, '\0');
-    qToLittleEndian(rank, bytes.data());
-    qToLittleEndian(score, bytes.data() + 2);
-    return bytes + name.leftJustified(20, ' ', true);
-}
-
-inline QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-inline bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 // Answers the real modal boxes as they come up, one step per box, while the code under test

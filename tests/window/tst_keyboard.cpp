@@ -128,7 +128,7 @@ void tst_keyboard::cursorDrawnOnlyOnceUsed()
     QVERIFY(focusBoard(w));
     QWidget *board = w.child(QStringLiteral("board"));
     // A corner of a tile, clear of its letter.
-    auto corner = [](int index) { return BoardSurface::tileRect(index).topLeft() + QPoint(3, 3); };
+    auto corner = [&w](int index) { return w.tile(index)->geometry().topLeft() + QPoint(3, 3); };
     const QImage untouched = board->grab().toImage();
     QCOMPARE(untouched.pixel(corner(0)), untouched.pixel(corner(1)));
 
@@ -240,7 +240,7 @@ void tst_keyboard::valueLabelNames()
     Window w(KeyBoard);
     w.press(QStringLiteral("cmdStart"));
     w.click(0);
-    w->tmrPlay_Timer();
+    w->game().clock.tmrPlay_Timer();
     // The name says what the label holds, whatever it shows now.
     QCOMPARE(spoken(w.child(label)), name);
 }

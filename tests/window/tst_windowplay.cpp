@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "WindowHarness.h"
 
+#include "support/FileBytes.h"
+#include "support/ScoreBytes.h"
+
 using namespace harness;
 
 namespace {
@@ -23,14 +26,6 @@ void play(Window &w, const QStringList &steps)
         else
             QFAIL(qPrintable(step));
     }
-}
-
-QByteArray emptyRecords(int from)
-{
-    QByteArray bytes;
-    for (int rank = from; rank <= 10; ++rank)
-        bytes += record(qint16(rank), 0, "...");
-    return bytes;
 }
 
 // The waiting state a game end leaves: a fresh board, nothing of the game left.
@@ -160,15 +155,15 @@ void tst_windowplay::wholeGame()
     Window w(PlayBoard);
     const QString scores = w.path(QStringLiteral("HighScore.kvz"));
     const QString dictionary = w.path(QStringLiteral("Dictionary.kvz"));
-    const QByteArray oldTable = record(1, 50, "Bob") + emptyRecords(2);
-    QVERIFY(writeFile(scores, oldTable));
-    QVERIFY(writeFile(dictionary, "QUIZ\r\n"));
+    const QByteArray oldTable = ScoreBytes::table({{50, "Bob"}}) + ScoreBytes::emptyRecords(2);
+    QVERIFY(FileBytes::write(scores, oldTable));
+    QVERIFY(FileBytes::write(dictionary, "QUIZ\r\n"));
     QVERIFY(w.show());
 
     w.press(QStringLiteral("cmdStart"));
     play(w, {"c5", "c6", "c7", "Enter"});
     for (int i = 0; i < 5; ++i)
-        w->tmrPlay_Timer();
+        w->game().clock.tmrPlay_Timer();
     QCOMPARE(w.text(QStringLiteral("lblTime")), QStringLiteral("01:55"));
     play(w, {"c0", "c1", "c2", "c3", "Enter", "c22", "c23", "d24"});
     QCOMPARE(w.words(), (QStringList{"ATS", "QUIZ", "XOT"}));
@@ -187,7 +182,7 @@ void tst_windowplay::wholeGame()
         // While the name is asked the game has stopped and the table is as it was.
         QVERIFY(!w.child<QTimer>(QStringLiteral("tmrPlay"))->isActive());
         QCOMPARE(w.text(QStringLiteral("lblScore")), QStringLiteral("35"));
-        QCOMPARE(readFile(scores), oldTable);
+        QCOMPARE(FileBytes::read(scores), oldTable);
         ModalScript::typeName(QStringLiteral("Ada"))(box);
     });
     boxes.then(selectedIs(QStringLiteral("ATS")));
@@ -195,7 +190,7 @@ void tst_windowplay::wholeGame()
 
     int ticks = 0;
     while (w.child(QStringLiteral("fraStart"))->isHidden() && ticks < 1000) {
-        w->tmrPlay_Timer();
+        w->game().clock.tmrPlay_Timer();
         ++ticks;
     }
     // 02:23 runs down to 00:00 in 143 ticks; the next one ends the game.
@@ -209,15 +204,15 @@ void tst_windowplay::wholeGame()
     QCOMPARE(boxes.unexpected, QStringList());
     verifyAfterGame(w);
 
-    QCOMPARE(readFile(scores), record(1, 50, "Bob") + record(2, 35, "Ada") + emptyRecords(3));
-    QCOMPARE(readFile(dictionary), QByteArray("QUIZ\r\nATS\r\n"));
+    QCOMPARE(FileBytes::read(scores), ScoreBytes::table({{50, "Bob"}, {35, "Ada"}}) + ScoreBytes::emptyRecords(3));
+    QCOMPARE(FileBytes::read(dictionary), QByteArray("QUIZ\r\nATS\r\n"));
 }
 
 void tst_windowplay::gameEndsUnderHighScores()
 {
     Window w(PlayBoard);
     const QString scores = w.path(QStringLiteral("HighScore.kvz"));
-    QVERIFY(writeFile(scores, emptyRecords(1)));
+    QVERIFY(FileBytes::write(scores, ScoreBytes::emptyTable()));
     QVERIFY(w.show());
     w.press(QStringLiteral("cmdStart"));
     play(w, {"c0", "c1", "c2", "c3", "Enter"});
@@ -226,7 +221,7 @@ void tst_windowplay::gameEndsUnderHighScores()
     boxes.then([&](QWidget *table) {
         // The clock runs out while the table is still open.
         for (int ticks = 0; ticks < 1000 && w.child(QStringLiteral("fraStart"))->isHidden(); ++ticks)
-            w->tmrPlay_Timer();
+            w->game().clock.tmrPlay_Timer();
         QVERIFY(table->isVisible());
         ModalScript::answer(QMessageBox::Ok)(table);
     });
@@ -241,8 +236,8 @@ void tst_windowplay::gameEndsUnderHighScores()
     QCOMPARE(boxes.seen.at(2), QStringLiteral("Add Word | Would you like to add the word 'QUIZ' to your dictionary?"));
     QCOMPARE(boxes.unexpected, QStringList());
     verifyAfterGame(w);
-    QCOMPARE(readFile(scores), record(1, 22, "Eve") + emptyRecords(2));
-    QCOMPARE(readFile(w.path(QStringLiteral("Dictionary.kvz"))), QByteArray("QUIZ\r\n"));
+    QCOMPARE(FileBytes::read(scores), ScoreBytes::table({{22, "Eve"}}) + ScoreBytes::emptyRecords(2));
+    QCOMPARE(FileBytes::read(w.path(QStringLiteral("Dictionary.kvz"))), QByteArray("QUIZ\r\n"));
 
     // The window plays on: the next game starts and takes clicks.
     w.press(QStringLiteral("cmdStart"));
