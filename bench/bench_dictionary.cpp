@@ -3,16 +3,10 @@
 // The end of a game's dictionary lookups against one plain read of a big word list.
 #include "BenchTiming.h"
 
-#include "board/ClockRandomSource.h"
-#include "clock/Game.h"
-#include "play/Dictionary.h"
-#include "window/Dialogs.h"
-#include "window/GameView.h"
+#include "support/TestGame.h"
 
 #include <QFile>
-#include <QHash>
 #include <QRandomGenerator>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
@@ -32,70 +26,6 @@ QByteArray randomWord(QRandomGenerator &random, int shortest, int longest)
     return word;
 }
 
-// Just enough of a window for a game to end on: values only, nothing drawn.
-class PlainView final : public GameView
-{
-public:
-    QString caption(ValueLabel label) const override { return m_captions.value(label); }
-    void setCaption(ValueLabel label, const QString &text) override { m_captions[label] = text; }
-    void createTile(int) override {}
-    QRect tileGeometry(int index) const override { return m_geometry[index]; }
-    void setTileGeometry(int index, const QRect &twips) override { m_geometry[index] = twips; }
-    void showTile(int) override {}
-    QString tileCaption(int index) const override { return m_letters[index]; }
-    void setTileCaption(int index, const QString &letter) override { m_letters[index] = letter; }
-    bool tileMarked(int index) const override { return m_marked[index]; }
-    void setTileMarked(int index, bool marked) override { m_marked[index] = marked; }
-    void setButtonEnabled(WordButton, bool) override {}
-    bool startPanelShown() const override { return m_startPanel; }
-    void setStartPanelShown(bool shown) override { m_startPanel = shown; }
-    bool timerEnabled() const override { return m_timer; }
-    void setTimerEnabled(bool enabled) override { m_timer = enabled; }
-    int wordCount() const override { return int(m_words.size()); }
-    QString wordAt(int index) const override { return m_words.value(index); }
-    void addWord(const QString &word) override { m_words.append(word); }
-    void clearWords() override { m_words.clear(); }
-    void selectWord(int index) override { m_selected = index; }
-    int selectedWord() const override { return m_selected; }
-    // "Allow Add Words" is always checked, as in the window.
-    bool isChecked(MenuCheck item) const override { return item == MenuCheck::AllowAddWords || m_checks.value(item); }
-    void setChecked(MenuCheck item, bool checked) override { m_checks[item] = checked; }
-
-private:
-    QHash<ValueLabel, QString> m_captions;
-    std::array<QRect, 400> m_geometry{};
-    std::array<QString, 400> m_letters{};
-    std::array<bool, 400> m_marked{};
-    bool m_startPanel = true;
-    bool m_timer = false;
-    QStringList m_words;
-    int m_selected = -1;
-    QHash<MenuCheck, bool> m_checks;
-};
-
-// A player who declines every word, so the file stays as generated.
-class DecliningDialogs final : public Dialogs
-{
-public:
-    void inform(const QString &, const QString &) override {}
-    bool confirm(const QString &, const QString &) override
-    {
-        ++questions;
-        return false;
-    }
-    QString askText(const QString &, const QString &, const QString &defaultText) override { return defaultText; }
-
-    int questions = 0;
-};
-
-class NoDialogs final : public Dialogs
-{
-public:
-    void inform(const QString &, const QString &) override {}
-    bool confirm(const QString &, const QString &) override { return false; }
-    QString askText(const QString &, const QString &, const QString &) override { return {}; }
-};
-
 } // namespace
 
 class BenchDictionary : public QObject
@@ -103,13 +33,11 @@ class BenchDictionary : public QObject
     Q_OBJECT
 
 private:
-    QString path() const { return m_dir.filePath(QStringLiteral("Dictionary.kvz")); }
-
     // The floor: one plain read of the whole file, line by line, into one buffer so that
     // no line costs an allocation. The bytes read, or -1.
     qint64 readOnce() const
     {
-        QFile file(path());
+        QFile file(m_game.dictionaryPath());
         if (!file.open(QIODevice::ReadOnly))
             return -1;
         char line[256];
@@ -119,15 +47,28 @@ private:
         return bytes;
     }
 
-    QTemporaryDir m_dir;
+    // A game with the listed words played ends: its words are looked up, and every one
+    // not in the file is offered and declined, so the file stays as generated.
+    void endGame()
+    {
+        m_game.start();
+        for (const QString &word : std::as_const(m_words))
+            m_game.view.addWord(word);
+        m_game.game.clock.cmdFinish_Click();
+        m_game.game.clock.tmrPlay_Timer();
+    }
+
+    // The boxes of one game end pile up otherwise; emptied off the clock.
+    void forgetBoxes() { m_game.dialogs.shown.clear(); }
+
+    TestGame m_game;
     QStringList m_words;
     QSet<QString> m_inFile;
-    NoDialogs m_noDialogs;
 
 private slots:
     void initTestCase()
     {
-        QVERIFY(m_dir.isValid());
+        QVERIFY(m_game.dir.isValid());
         QRandomGenerator random(20260417);
         QByteArray text;
         text.reserve(FileLines * 11);
@@ -142,7 +83,7 @@ private slots:
             text += word;
             text += "\r\n";
         }
-        QFile file(path());
+        QFile file(m_game.dictionaryPath());
         QVERIFY(file.open(QIODevice::WriteOnly));
         QCOMPARE(file.write(text), text.size());
         file.close();
@@ -156,53 +97,53 @@ private slots:
                     text.size() / 1e6, ListedWords, int(m_inFile.size()));
         std::fflush(stdout);
 
+        // "Allow Add Words" is checked in the window from the start; the player declines each word.
+        m_game.view.checks[MenuCheck::AllowAddWords] = true;
+        m_game.dialogs.confirmByDefault = false;
+
         // Warms the page cache, so every measurement reads from memory alike.
         QCOMPARE(readOnce(), text.size());
     }
 
-    // Qt Test calls a function with QBENCHMARK again and again until its figure settles,
-    // so the side-by-side ratios are measured in functions of their own.
-    void lookupRatio()
+    void lookup()
     {
-        Dictionary dictionary(m_dir.path(), m_noDialogs);
+        const Dictionary &dictionary = m_game.game.dictionary;
         QCOMPARE(dictionary.findAll(m_words), m_inFile);
-
-        ClockRandomSource random;
-        PlainView view;
-        DecliningDialogs dialogs;
-        Game game(view, dialogs, random, m_dir.path());
-        game.Form_Load();
-        const auto endGame = [&] {
-            game.cmdStart_Click();
-            for (const QString &word : std::as_const(m_words))
-                view.addWord(word);
-            game.cmdFinish_Click();
-            game.tmrPlay_Timer();
-        };
-        endGame();
-        // Every word not in the file was offered, and the game really ended.
-        QCOMPARE(dialogs.questions, ListedWords - int(m_inFile.size()));
-        QCOMPARE(view.wordCount(), 0);
 
         Timed floor{"readLine pass", [&] { readOnce(); }, {}};
         Timed subject{"findAll", [&] { dictionary.findAll(m_words); }, {}};
-        Timed gameEnd{"game end", endGame, {}};
-        timeInTurn({&floor, &subject, &gameEnd}, 15, 100, 4000);
+        timeInTurn({&floor, &subject}, 15, 100, 4000);
         printRatio("dictionary", subject, floor, 3.0);
-        printRatio("dictionary-game-end", gameEnd, floor, 3.0);
     }
 
-    void lookup()
+    void gameEnd()
     {
-        Dictionary dictionary(m_dir.path(), m_noDialogs);
-        QBENCHMARK {
-            dictionary.findAll(m_words);
+        // Once off the clock: exactly the words missing from the file were offered, in list
+        // order, and the game really ended.
+        forgetBoxes();
+        endGame();
+        QStringList offered;
+        for (const ScriptedDialogs::Shown &box : std::as_const(m_game.dialogs.shown)) {
+            QCOMPARE(box.kind, ScriptedDialogs::Kind::Confirm);
+            offered << box.text.section(QLatin1Char('\''), 1, 1);
         }
+        QStringList missing = m_words;
+        missing.removeIf([&](const QString &word) { return m_inFile.contains(word); });
+        QCOMPARE(offered, missing);
+        QCOMPARE(m_game.view.wordCount(), 0);
+        QVERIFY(!m_game.view.timerEnabled());
+        forgetBoxes();
+
+        Timed floor{"readLine pass", [&] { readOnce(); }, {}};
+        Timed subject{"game end", [&] { endGame(); }, {}};
+        timeInTurn({&floor, &subject}, 15, 100, 4000, [&] { forgetBoxes(); });
+        printRatio("dictionary-game-end", subject, floor, 3.0);
     }
 
-    void naiveScanPerWord()
+    // One full scan per word, the way the file would be read without findAll.
+    void scanPerWord()
     {
-        Dictionary dictionary(m_dir.path(), m_noDialogs);
+        const Dictionary &dictionary = m_game.game.dictionary;
         Timed floor{"readLine pass", [&] { readOnce(); }, {}};
         Timed naive{"100 x WordAllowed", [&] {
                         for (const QString &word : std::as_const(m_words))

@@ -6,7 +6,7 @@
 //   peak_memory bare     one empty main window of the same size, then its peak
 #include "ShowWindow.h"
 
-#include "clock/Game.h"
+#include "game/Game.h"
 #include "window/frmZentile.h"
 
 #include <QApplication>
@@ -51,7 +51,7 @@ int playGame()
     }
     QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("cmdEnter")), Qt::LeftButton);
     for (int tick = 0; tick < 5; ++tick) {
-        window.tmrPlay_Timer();
+        window.game().clock.tmrPlay_Timer();
         QCoreApplication::processEvents();
     }
     // Played for real: the word is listed and the game still runs.
