@@ -71,7 +71,7 @@ void TimeLimitOptions::mnuCustom_Click()
 {
     unticktimes();
     const QString typed = m_dialogs.askText(QStringLiteral("Please enter the length of a game in the format 'MM:SS'."),
-                                            QStringLiteral("Time Limit"), QStringLiteral("MM:SS"));
+                                            QStringLiteral("Time Limit"), QStringLiteral("MM:SS"), Dialogs::AnyLength);
     if (const auto limit = customLimit(typed)) {
         m_state.TimeLimit = *limit;
         unticktimes();

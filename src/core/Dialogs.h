@@ -14,6 +14,9 @@ public:
     virtual void inform(const QString &text, const QString &title) = 0;
     // A Yes/No question with Yes as the default; true for Yes.
     virtual bool confirm(const QString &text, const QString &title) = 0;
-    // A line of text with a default; the empty text when cancelled.
-    virtual QString askText(const QString &prompt, const QString &title, const QString &defaultText) = 0;
+    // What a line edit takes when nothing limits it.
+    static constexpr int AnyLength = 32767;
+
+    // A line of at most `maxLength` characters, with a default; the empty text when cancelled.
+    virtual QString askText(const QString &prompt, const QString &title, const QString &defaultText, int maxLength) = 0;
 };

@@ -86,7 +86,7 @@ void HighScores::CheckHighScore()
         return;
     // The file stays as it was until the name is known.
     const QString name = m_dialogs.askText(QStringLiteral("You got a high score, please enter your name:"),
-                                           QStringLiteral("High Score"), QStringLiteral("Name"));
+                                           QStringLiteral("High Score"), QStringLiteral("Name"), HighScoreRecord::NameLength);
     // Placed in the table as it is now: another game may have saved while the box was open.
     updateTable([&](HighScoreFile::Table &onDisk) { return enter(onDisk, score, name); },
                 QStringLiteral("Your high score could not be saved in %1: %2."));

@@ -5,6 +5,7 @@
 #include "window/TileLabel.h"
 #include "window/Twips.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QPainter>
 
@@ -98,6 +99,32 @@ void BoardSurface::moveCursor(int rows, int columns)
     m_cursorShown = true;
     update(before.united(tileRect(m_cursor)).adjusted(-2, -2, 2, 2));
     setAccessibleDescription(l[m_cursor]->spokenName());
+    if (before != tileRect(m_cursor))
+        announceCursor();
+}
+
+void BoardSurface::takeFocusForPlay()
+{
+    m_cursorShown = true;
+    setAccessibleDescription(l[m_cursor]->spokenName());
+    update();
+    if (hasFocus())
+        announceCursor();
+    else
+        setFocus(Qt::OtherFocusReason);
+}
+
+void BoardSurface::announceCursor()
+{
+    if (QAccessible::isActive() && hasFocus() && m_cursorShown) {
+        QAccessibleEvent event(l[m_cursor], QAccessible::Focus);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+QRect BoardSurface::tilesArea() const
+{
+    return tileRect(0).united(tileRect(TileCount - 1));
 }
 
 void BoardSurface::keyPressEvent(QKeyEvent *event)
@@ -135,10 +162,15 @@ void BoardSurface::keyPressEvent(QKeyEvent *event)
 
 void BoardSurface::paintEvent(QPaintEvent *)
 {
+    QPainter painter(this);
+    if (hasFocus()) {
+        // The focus frame, in the margin around the tiles.
+        painter.setPen(QPen(palette().color(QPalette::Active, QPalette::Highlight), 2));
+        painter.drawRect(tilesArea().adjusted(-3, -3, 2, 2));
+    }
     if (!m_cursorShown)
         return;
     // Drawn beneath the tile, whose letter stays readable on top of it.
-    QPainter painter(this);
     const QRect cell = tileRect(m_cursor);
     painter.fillRect(cell, palette().color(hasFocus() ? QPalette::Active : QPalette::Inactive, QPalette::Highlight).lighter(170));
     painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
@@ -148,11 +180,17 @@ void BoardSurface::paintEvent(QPaintEvent *)
 void BoardSurface::focusInEvent(QFocusEvent *event)
 {
     QWidget::focusInEvent(event);
-    update(tileRect(m_cursor));
+    // Arriving by Tab is using the keyboard on the board; a click on a tile is not.
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason) {
+        m_cursorShown = true;
+        setAccessibleDescription(l[m_cursor]->spokenName());
+    }
+    update();
+    announceCursor();
 }
 
 void BoardSurface::focusOutEvent(QFocusEvent *event)
 {
     QWidget::focusOutEvent(event);
-    update(tileRect(m_cursor));
+    update();
 }

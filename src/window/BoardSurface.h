@@ -28,6 +28,10 @@ public:
     // The tile's place on the surface, in pixels.
     QRect tileRect(int index) const;
     TileLabel *tile(int index) const { return l[index]; }
+    // True for the tile under the cursor while the keyboard plays the board.
+    bool hasKeyboardCursor(int index) const { return index == m_cursor && m_cursorShown && hasFocus(); }
+    // Takes the focus with the cursor shown, as a game starts.
+    void takeFocusForPlay();
 
     // TileView
     void createTile(int index) override;
@@ -57,6 +61,10 @@ private:
     void moveCursor(int rows, int columns);
     // Keeps what a screen reader says of tile `index` in step with its caption and mark.
     void describeTile(int index);
+    // Tells a screen reader that the tile under the cursor has the focus now.
+    void announceCursor();
+    // The rectangle the tiles cover, in pixels.
+    QRect tilesArea() const;
 
     std::array<TileLabel *, TileCount> l{};
     int m_cursor = 0;

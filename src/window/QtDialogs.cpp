@@ -3,6 +3,7 @@
 #include "window/QtDialogs.h"
 
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 
 QtDialogs::QtDialogs(QWidget *parent)
@@ -25,11 +26,14 @@ bool QtDialogs::confirm(const QString &text, const QString &title)
     return box.exec() == QMessageBox::Yes;
 }
 
-QString QtDialogs::askText(const QString &prompt, const QString &title, const QString &defaultText)
+QString QtDialogs::askText(const QString &prompt, const QString &title, const QString &defaultText, int maxLength)
 {
     QInputDialog dialog(m_parent);
     dialog.setWindowTitle(title);
     dialog.setLabelText(prompt);
     dialog.setTextValue(defaultText);
+    // The dialog makes its line edit on the first text call above.
+    if (auto *edit = dialog.findChild<QLineEdit *>())
+        edit->setMaxLength(maxLength);
     return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }

@@ -15,7 +15,7 @@ public:
 
     void inform(const QString &text, const QString &title) override;
     bool confirm(const QString &text, const QString &title) override;
-    QString askText(const QString &prompt, const QString &title, const QString &defaultText) override;
+    QString askText(const QString &prompt, const QString &title, const QString &defaultText, int maxLength) override;
 
 private:
     QPointer<QWidget> m_parent;

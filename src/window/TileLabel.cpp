@@ -23,9 +23,21 @@ public:
     QString text(QAccessible::Text kind) const override
     {
         if (kind == QAccessible::Name)
-            return static_cast<const TileLabel *>(widget())->spokenName();
+            return tile()->spokenName();
         return QAccessibleWidget::text(kind);
     }
+
+    // The tile under the keyboard cursor is the focused object, though the board holds the focus.
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.focusable = true;
+        state.focused = tile()->hasKeyboardCursor();
+        return state;
+    }
+
+private:
+    const TileLabel *tile() const { return static_cast<const TileLabel *>(widget()); }
 };
 
 QAccessibleInterface *tileInterface(const QString &className, QObject *object)
@@ -55,6 +67,11 @@ QString TileLabel::spokenName() const
     if (frameShape() == QFrame::Box)
         name += QStringLiteral(", in the current word");
     return name;
+}
+
+bool TileLabel::hasKeyboardCursor() const
+{
+    return static_cast<const BoardSurface *>(parentWidget())->hasKeyboardCursor(m_index);
 }
 
 void TileLabel::announceNameChange()

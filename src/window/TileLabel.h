@@ -18,6 +18,8 @@ public:
     int index() const { return m_index; }
     // What a screen reader says: the letter, its row and column, and whether it is in the word.
     QString spokenName() const;
+    // True while the keyboard cursor of the focused board is on this tile.
+    bool hasKeyboardCursor() const;
     // Tells assistive tools that the spoken name changed.
     void announceNameChange();
 

@@ -16,6 +16,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTimer>
 
 const QString frmZentile::HelpAddress = QStringLiteral("https://zentile.example.org/blog/entry/zentile-game/");
@@ -163,9 +164,9 @@ void frmZentile::buildControls()
     cmdEnter = makeButton(Frame2, "cmdEnter", QStringLiteral("Enter"), Twips::toPixels(360, 7200, 855, 495), false);
     lblAddTime = makeLabel(Frame2, "lblAddTime", QStringLiteral("0"), Twips::toPixels(1320, 4920, 255, 255));
     lblAddTime->hide();
-    lblAddTime->setAccessibleName(QStringLiteral("Bonus seconds"));
+    lblAddTime->setAccessibleDescription(QStringLiteral("Bonus seconds"));
     lblThisScore = makeValueBox(Frame2, "lblThisScore", QStringLiteral("0"), Twips::toPixels(480, 4920, 735, 255), Qt::AlignCenter);
-    lblThisScore->setAccessibleName(QStringLiteral("This word score"));
+    lblThisScore->setAccessibleDescription(QStringLiteral("This word score"));
     Label4 = makeLabel(Frame2, "Label4", QStringLiteral("This Word Score:"), Twips::toPixels(120, 4680, 1575, 255));
 
     Frame1 = place(new QFrame(m_board), "Frame1", Twips::toPixels(120, 7200, 7095, 735));
@@ -173,14 +174,14 @@ void frmZentile::buildControls()
     Frame1->setFont(font());
     Frame1->setPalette(plain);
     lblTime = makeValueBox(Frame1, "lblTime", QStringLiteral("00:00"), Twips::toPixels(5880, 240, 975, 255));
-    lblTime->setAccessibleName(QStringLiteral("Time remaining"));
+    lblTime->setAccessibleDescription(QStringLiteral("Time remaining"));
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
     Label3 = makeLabel(Frame1, "Label3", QStringLiteral("Time Remaining:"), Twips::toPixels(4320, 240, 1455, 255), right);
     lblWord = makeValueBox(Frame1, "lblWord", QString(), Twips::toPixels(2880, 240, 1215, 255));
-    lblWord->setAccessibleName(QStringLiteral("Current word"));
+    lblWord->setAccessibleDescription(QStringLiteral("Current word"));
     Label2 = makeLabel(Frame1, "Label2", QStringLiteral("Current word:"), Twips::toPixels(1560, 240, 1215, 255), right);
     lblScore = makeValueBox(Frame1, "lblScore", QStringLiteral("0"), Twips::toPixels(840, 240, 615, 255));
-    lblScore->setAccessibleName(QStringLiteral("Score"));
+    lblScore->setAccessibleDescription(QStringLiteral("Score"));
     Label1 = makeLabel(Frame1, "Label1", QStringLiteral("Score:"), Twips::toPixels(120, 240, 615, 255), right);
 
     setTabOrder(cmdEnter, cmdClear);
@@ -189,6 +190,10 @@ void frmZentile::buildControls()
     setTabOrder(lstWords, cmdStart);
     setTabOrder(cmdStart, cmdFinish);
     setTabOrder(cmdFinish, m_board);
+    // The word buttons start disabled, so the list is the first stop.
+    lstWords->setFocus(Qt::OtherFocusReason);
+    // The list draws no focus of its own while it is empty or has no current word.
+    lstWords->setStyleSheet(QStringLiteral("QListWidget:focus { border: 2px solid palette(highlight); }"));
 }
 
 void frmZentile::buildMenus()
@@ -259,6 +264,10 @@ void frmZentile::wire()
     on(mnuOnlineHelp, &QAction::triggered, [this] { mnuOnlineHelp_Click(); });
     // "Allow Add Words" shows its mark and does nothing: choosing it must not clear the mark.
     on(mnuAdd, &QAction::triggered, [this] { mnuAdd->setChecked(true); });
+
+    // The menus have no access keys, so F10 opens the first one, as on GNOME and Windows.
+    on(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated,
+       [this] { menuBar()->setActiveAction(mnuFile->menuAction()); });
 }
 
 void frmZentile::Form_Load()
@@ -353,6 +362,10 @@ bool frmZentile::startPanelShown() const
 void frmZentile::setStartPanelShown(bool shown)
 {
     fraStart->setVisible(shown);
+    // A game has started: the next key plays the board rather than "Finish Game", where
+    // the focus would otherwise land as "Start Game" hides.
+    if (!shown)
+        m_board->takeFocusForPlay();
 }
 
 bool frmZentile::timerEnabled() const
@@ -383,11 +396,14 @@ QString frmZentile::wordAt(int index) const
 void frmZentile::addWord(const QString &word)
 {
     lstWords->addItem(word);
+    // Heard by a screen reader as the list's description changes.
+    lstWords->setAccessibleDescription(QStringLiteral("Last word played: %1").arg(word));
 }
 
 void frmZentile::clearWords()
 {
     lstWords->clear();
+    lstWords->setAccessibleDescription(QString());
 }
 
 void frmZentile::selectWord(int index)

@@ -57,7 +57,8 @@ QString clockText(qint64 minutes, qint64 seconds)
         + QString::number(seconds).rightJustified(2, QLatin1Char('0'));
 }
 
-// The names this test types, as the file must hold them.
+// The names this test types, as the file must hold them. The name box itself takes no more
+// than 20 UTF-16 units, so callers cut the typed text first.
 QByteArray nameBytes(const QString &name)
 {
     QByteArray bytes;
@@ -470,7 +471,7 @@ private:
                     m.table.at(k) = m.table.at(k - 1);
                     m.table.at(k).rank = qint16(k + 1);
                 }
-                m.table.at(place) = {qint16(place + 1), qint16(std::min<qint64>(m.total, 32767)), nameBytes(name->text)};
+                m.table.at(place) = {qint16(place + 1), qint16(std::min<qint64>(m.total, 32767)), nameBytes(name->text.left(20))};
                 m.scoreFile = Account::ScoreFile::Table;
                 ++highScores;
             }

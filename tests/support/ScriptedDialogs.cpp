@@ -20,8 +20,8 @@ bool ScriptedDialogs::confirm(const QString &text, const QString &title)
     return confirmAnswers.isEmpty() ? confirmByDefault : confirmAnswers.takeFirst();
 }
 
-QString ScriptedDialogs::askText(const QString &prompt, const QString &title, const QString &defaultText)
+QString ScriptedDialogs::askText(const QString &prompt, const QString &title, const QString &defaultText, int maxLength)
 {
-    record({Kind::AskText, prompt, title, defaultText});
-    return textAnswers.isEmpty() ? defaultText : textAnswers.takeFirst();
+    record({Kind::AskText, prompt, title, defaultText, maxLength});
+    return textAnswers.isEmpty() ? defaultText : textAnswers.takeFirst().left(maxLength);
 }

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "window/Dialogs.h"
+#include "core/Dialogs.h"
 
 #include <QList>
 #include <QStringList>
@@ -21,16 +21,18 @@ public:
         QString text;
         QString title;
         QString defaultText;
+        int maxLength = 0;
     };
 
     void inform(const QString &text, const QString &title) override;
     bool confirm(const QString &text, const QString &title) override;
-    QString askText(const QString &prompt, const QString &title, const QString &defaultText) override;
+    QString askText(const QString &prompt, const QString &title, const QString &defaultText, int maxLength) override;
 
     // Answers to questions, first to last; when they run out the answer is `confirmByDefault`.
     QList<bool> confirmAnswers;
     bool confirmByDefault = false;
-    // Texts typed into input boxes; when they run out the box's default text is accepted.
+    // Texts typed into input boxes, cut to the box's length as a line edit would; when they
+    // run out the box's default text is accepted.
     QStringList textAnswers;
     // Runs while each box is showing, as a nested event would.
     std::function<void(const Shown &)> whileShowing;
