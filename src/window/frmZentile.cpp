@@ -267,7 +267,11 @@ void frmZentile::wire()
 
     // The menus have no access keys, so F10 opens the first one, as on GNOME and Windows.
     on(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated,
-       [this] { menuBar()->setActiveAction(mnuFile->menuAction()); });
+       [this] {
+           menuBar()->setActiveAction(mnuFile->menuAction());
+           // Highlighted, so the arrows start from the first entry in sight.
+           mnuFile->setActiveAction(mnuNew);
+       });
 }
 
 void frmZentile::Form_Load()
@@ -403,7 +407,8 @@ void frmZentile::addWord(const QString &word)
 void frmZentile::clearWords()
 {
     lstWords->clear();
-    lstWords->setAccessibleDescription(QString());
+    if (!lstWords->accessibleDescription().isEmpty())
+        lstWords->setAccessibleDescription(QString());
 }
 
 void frmZentile::selectWord(int index)

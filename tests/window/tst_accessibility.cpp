@@ -1,0 +1,298 @@
+// SPDX-FileCopyrightText: 2026 Zentile developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The game played from the keyboard with a screen reader's bridge listening: where the focus
+// goes, what the reader is told, and the keys a player without a mouse needs.
+
+#include "WindowHarness.h"
+#include "support/FileBytes.h"
+#include "window/BoardSurface.h"
+#include "support/ScoreBytes.h"
+
+#include <QAccessible>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+
+#include <QtGui/private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+
+using namespace harness;
+
+namespace {
+
+// What the bridge was told: the event, its object, and the object's name at that moment.
+struct Heard
+{
+    QAccessible::Event type;
+    QObject *object;
+    QString name;
+    QString description;
+};
+
+QList<Heard> heard;
+
+void listen(QAccessibleEvent *event)
+{
+    QAccessibleInterface *accessible = event->accessibleInterface();
+    heard.append({event->type(), event->object(), accessible ? accessible->text(QAccessible::Name) : QString(),
+                  accessible ? accessible->text(QAccessible::Description) : QString()});
+}
+
+// The names an object was given by the events of one kind, in order.
+QStringList heardOf(QObject *object, QAccessible::Event type)
+{
+    QStringList names;
+    for (const Heard &h : std::as_const(heard)) {
+        if (h.object == object && h.type == type)
+            names << (type == QAccessible::DescriptionChanged ? h.description : h.name);
+    }
+    return names;
+}
+
+// The letters on the board's first row: C A T S, then the seeded deal.
+const QString Letters = QStringLiteral("CATS");
+
+bool showActive(Window &w)
+{
+    return w.show() && QTest::qWaitForWindowActive(w.window.get());
+}
+
+void type(Window &w, std::initializer_list<Qt::Key> keys)
+{
+    for (const Qt::Key key : keys)
+        QTest::keyClick(w->windowHandle(), key);
+}
+
+QWidget *focused()
+{
+    return QApplication::focusWidget();
+}
+
+} // namespace
+
+class tst_accessibility : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init() { heard.clear(); }
+
+    void focusFromStartUp_data();
+    void focusFromStartUp();
+    void tabOrderInPlay();
+    void boardShowsItsFocus();
+    void valuesAreSpokenAndAnnounced();
+    void cursorTileIsFocused();
+    void wordListAnnouncesWords();
+    void nameBoxTakesTwentyCharacters();
+    void f10OpensTheFirstMenu();
+};
+
+void tst_accessibility::initTestCase()
+{
+    quietSizeHintNotes();
+    // On the offscreen platform nothing switches accessibility on; a screen reader's bridge would.
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+    QAccessible::installUpdateHandler(listen);
+    QVERIFY(QAccessible::isActive());
+}
+
+void tst_accessibility::focusFromStartUp_data()
+{
+    QTest::addColumn<bool>("byKeyboard");
+    QTest::newRow("Start Game clicked") << false;
+    QTest::newRow("Start Game by Tab and Space") << true;
+}
+
+void tst_accessibility::focusFromStartUp()
+{
+    QFETCH(bool, byKeyboard);
+    Window w(Letters);
+    QVERIFY(showActive(w));
+    // The word buttons are disabled, so the list comes first.
+    QCOMPARE(focused(), w.child(QStringLiteral("lstWords")));
+
+    if (byKeyboard) {
+        type(w, {Qt::Key_Tab});
+        QCOMPARE(focused(), w.child(QStringLiteral("cmdStart")));
+        type(w, {Qt::Key_Space});
+    } else {
+        w.press(QStringLiteral("cmdStart"));
+    }
+    QVERIFY(w.child(QStringLiteral("fraStart"))->isHidden());
+    auto *board = w.child<BoardSurface>(QStringLiteral("board"));
+    QCOMPARE(focused(), board);
+    QVERIFY(board->cursorShown());
+
+    // The next key plays the board and the game goes on.
+    type(w, {Qt::Key_Space});
+    QVERIFY(w.child<QTimer>(QStringLiteral("tmrPlay"))->isActive());
+    QVERIFY(w.child(QStringLiteral("fraStart"))->isHidden());
+    QCOMPARE(w.text(QStringLiteral("lblWord")), QStringLiteral("C"));
+}
+
+void tst_accessibility::tabOrderInPlay()
+{
+    Window w(Letters);
+    QVERIFY(showActive(w));
+    w.press(QStringLiteral("cmdStart"));
+    QStringList order;
+    for (int i = 0; i < 6; ++i) {
+        type(w, {Qt::Key_Tab});
+        order << focused()->objectName();
+    }
+    // The window's order, then the board; Start Game is hidden while a game runs.
+    QCOMPARE(order, (QStringList{"cmdEnter", "cmdClear", "cmdShuffle", "lstWords", "cmdFinish", "board"}));
+}
+
+void tst_accessibility::boardShowsItsFocus()
+{
+    Window w(Letters);
+    QVERIFY(showActive(w));
+    auto *board = w.child<BoardSurface>(QStringLiteral("board"));
+    // A point of the focus frame, in the margin above the first tile.
+    const QPoint frame = w.tile(0)->geometry().topLeft() + QPoint(4, -3);
+    const QRgb plain = board->grab().toImage().pixel(frame);
+
+    // Back from the list, past the disabled word buttons, to the board: the keyboard is on it.
+    type(w, {Qt::Key_Backtab});
+    QCOMPARE(focused(), board);
+    QVERIFY(board->cursorShown());
+    QVERIFY(board->grab().toImage().pixel(frame) != plain);
+
+    type(w, {Qt::Key_Tab});
+    QVERIFY(focused() != board);
+    QCOMPARE(board->grab().toImage().pixel(frame), plain);
+}
+
+void tst_accessibility::valuesAreSpokenAndAnnounced()
+{
+    Window w(Letters);
+    QVERIFY(showActive(w));
+    w.press(QStringLiteral("cmdStart"));
+    type(w, {Qt::Key_Space, Qt::Key_Right, Qt::Key_Space, Qt::Key_Right, Qt::Key_Space, Qt::Key_Return});
+    w->game().clock.tmrPlay_Timer();
+
+    const struct
+    {
+        const char *label;
+        QStringList announced;
+    } expected[] = {
+        {"lblWord", {"C", "CA", "CAT", ""}},
+        {"lblThisScore", {"3", "4", "5", "0"}},
+        {"lblScore", {"5"}},
+        {"lblTime", {"01:59"}},
+    };
+    for (const auto &[label, announced] : expected) {
+        QWidget *box = w.child(QLatin1String(label));
+        QCOMPARE(QAccessible::queryAccessibleInterface(box)->text(QAccessible::Name), w.text(QLatin1String(label)));
+        QStringList changes = heardOf(box, QAccessible::NameChanged);
+        changes.removeAll(QString()); // a clear before each word is no news
+        QStringList wanted = announced;
+        wanted.removeAll(QString());
+        QCOMPARE(changes.mid(changes.size() - wanted.size()), wanted);
+    }
+}
+
+void tst_accessibility::cursorTileIsFocused()
+{
+    Window w(Letters);
+    QVERIFY(showActive(w));
+    w.press(QStringLiteral("cmdStart"));
+    heard.clear();
+    type(w, {Qt::Key_Right, Qt::Key_Down});
+
+    const QStringList focusNames = [] {
+        QStringList names;
+        for (const Heard &h : std::as_const(heard)) {
+            if (h.type == QAccessible::Focus)
+                names << h.name;
+        }
+        return names;
+    }();
+    const QString tile21 = w.tile(21)->text() + QStringLiteral(", row 2, column 2");
+    QCOMPARE(focusNames, (QStringList{QStringLiteral("A, row 1, column 2"), tile21}));
+    QCOMPARE(heard.last().object, w.tile(21));
+
+    QAccessibleInterface *under = QAccessible::queryAccessibleInterface(w.tile(21));
+    QVERIFY(under->state().focused);
+    QVERIFY(!QAccessible::queryAccessibleInterface(w.tile(1))->state().focused);
+
+    // Picked, it says so; and with the focus elsewhere no tile claims it.
+    type(w, {Qt::Key_Space});
+    QCOMPARE(under->text(QAccessible::Name), tile21 + QStringLiteral(", in the current word"));
+    type(w, {Qt::Key_Tab});
+    QVERIFY(!under->state().focused);
+}
+
+void tst_accessibility::wordListAnnouncesWords()
+{
+    Window w(Letters);
+    QVERIFY(showActive(w));
+    w.press(QStringLiteral("cmdStart"));
+    type(w, {Qt::Key_Space, Qt::Key_Right, Qt::Key_Space, Qt::Key_Right, Qt::Key_Space, Qt::Key_Return});
+    type(w, {Qt::Key_Left, Qt::Key_Space, Qt::Key_Right, Qt::Key_Space, Qt::Key_Right, Qt::Key_Space, Qt::Key_Return});
+    QCOMPARE(w.words(), (QStringList{"CAT", "ATS"}));
+    QCOMPARE(heardOf(w.child(QStringLiteral("lstWords")), QAccessible::DescriptionChanged),
+             (QStringList{"Last word played: CAT", "Last word played: ATS"}));
+
+    // A new board starts an empty list, and says so.
+    w.child<QAction>(QStringLiteral("mnuNew"))->trigger();
+    QCOMPARE(heardOf(w.child(QStringLiteral("lstWords")), QAccessible::DescriptionChanged).last(), QString());
+}
+
+void tst_accessibility::nameBoxTakesTwentyCharacters()
+{
+    Window w(Letters);
+    QVERIFY(showActive(w));
+    w.press(QStringLiteral("cmdStart"));
+    type(w, {Qt::Key_Space, Qt::Key_Right, Qt::Key_Space, Qt::Key_Right, Qt::Key_Space, Qt::Key_Return});
+
+    ModalScript boxes;
+    boxes.then([](QWidget *box) {
+        auto *edit = box->findChild<QLineEdit *>();
+        QVERIFY(edit);
+        QCOMPARE(edit->maxLength(), 20);
+        // Typed from the keyboard alone: the name, then Return for OK.
+        edit->selectAll();
+        QTest::keyClicks(edit, QStringLiteral("Abcdefghijklmnopqrstuvwxy"));
+        QCOMPARE(edit->text(), QStringLiteral("Abcdefghijklmnopqrst"));
+        QTest::keyClick(edit, Qt::Key_Return);
+    });
+    boxes.then([](QWidget *box) {
+        // Escape answers the word question with No.
+        QTest::keyClick(box, Qt::Key_Escape);
+    });
+    w.press(QStringLiteral("cmdFinish"));
+    w->game().clock.tmrPlay_Timer();
+    QVERIFY(boxes.done());
+    QCOMPARE(boxes.unexpected, QStringList());
+    QCOMPARE(FileBytes::read(w.path(QStringLiteral("HighScore.kvz"))).left(ScoreBytes::RecordSize),
+             ScoreBytes::record(1, 5, "Abcdefghijklmnopqrst"));
+    QVERIFY(!QFile::exists(w.path(QStringLiteral("Dictionary.kvz"))));
+}
+
+void tst_accessibility::f10OpensTheFirstMenu()
+{
+    Window w(Letters);
+    QVERIFY(showActive(w));
+    type(w, {Qt::Key_F10});
+    QTRY_COMPARE(QApplication::activePopupWidget(), w.child<QMenu>(QStringLiteral("mnuFile")));
+    // Down and Return choose from it like any menu: "High Scores" shows the table.
+    ModalScript boxes;
+    boxes.then([](QWidget *box) {
+        QCOMPARE(box->windowTitle(), QStringLiteral("Zentile - High Scores"));
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    QWidget *menu = QApplication::activePopupWidget();
+    QTest::keyClick(menu, Qt::Key_Down);
+    QTest::keyClick(menu, Qt::Key_Return);
+    QTRY_VERIFY(boxes.done());
+    QCOMPARE(boxes.unexpected, QStringList());
+}
+
+QTEST_MAIN(tst_accessibility)
+#include "tst_accessibility.moc"
