@@ -260,8 +260,8 @@ void frmZentile::wire()
     on(mnu130, &QAction::triggered, [&game] { game.timeLimits.mnu130_Click(); });
     on(mnu2, &QAction::triggered, [&game] { game.timeLimits.mnu2_Click(); });
     on(mnuCustom, &QAction::triggered, [&game] { game.timeLimits.mnuCustom_Click(); });
-    on(mnuExit, &QAction::triggered, [this] { mnuExit_Click(); });
-    on(mnuOnlineHelp, &QAction::triggered, [this] { mnuOnlineHelp_Click(); });
+    on(mnuExit, &QAction::triggered, &frmZentile::mnuExit_Click);
+    on(mnuOnlineHelp, &QAction::triggered, &frmZentile::mnuOnlineHelp_Click);
     // "Allow Add Words" shows its mark and does nothing: choosing it must not clear the mark.
     on(mnuAdd, &QAction::triggered, [this] { mnuAdd->setChecked(true); });
 
