@@ -186,7 +186,8 @@ void BoardSurface::focusInEvent(QFocusEvent *event)
         setAccessibleDescription(l[m_cursor]->spokenName());
     }
     update();
-    announceCursor();
+    // After Qt's own report that the board has the focus, so the tile is what a reader hears last.
+    QMetaObject::invokeMethod(this, &BoardSurface::announceCursor, Qt::QueuedConnection);
 }
 
 void BoardSurface::focusOutEvent(QFocusEvent *event)

@@ -7,6 +7,7 @@
 # box, the dictionary question, File > Exit. Then checks both data files byte for byte.
 # Usage: play.sh BUILD_DIR OUTPUT_DIR (screenshots go to OUTPUT_DIR). Exit 77: skipped.
 set -euo pipefail
+. "$(dirname "$0")/common.sh"
 
 build=$1
 out=$2
@@ -44,16 +45,7 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 game=$prefix/bin/zentile
 [ -x "$game" ] || fail "no installed binary at $game"
 
-# Xvfb picks a free display itself and reports its number once it accepts clients.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    grep -q '^[0-9]' "$work/display" 2>/dev/null && break
-    kill -0 "$xvfb_pid" 2>/dev/null || { cat "$work/xvfb.log" >&2; echo "FAIL: Xvfb did not start" >&2; exit 1; }
-    sleep 0.1
-done
-export DISPLAY=:$(head -n1 "$work/display")
-echo "Xvfb on $DISPLAY"
+start_xvfb "$work"
 
 mkdir -m 700 "$work/runtime"
 (

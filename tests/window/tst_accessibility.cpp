@@ -126,6 +126,8 @@ void tst_accessibility::focusFromStartUp()
     auto *board = w.child<BoardSurface>(QStringLiteral("board"));
     QCOMPARE(focused(), board);
     QVERIFY(board->cursorShown());
+    // A screen reader hears the tile under the cursor last, not the board around it.
+    QTRY_VERIFY(!heard.isEmpty() && heard.last().type == QAccessible::Focus && heard.last().object == w.tile(0));
 
     // The next key plays the board and the game goes on.
     type(w, {Qt::Key_Space});
@@ -202,6 +204,7 @@ void tst_accessibility::cursorTileIsFocused()
     Window w(Letters);
     QVERIFY(showActive(w));
     w.press(QStringLiteral("cmdStart"));
+    QTRY_VERIFY(!heard.isEmpty() && heard.last().object == w.tile(0));
     heard.clear();
     type(w, {Qt::Key_Right, Qt::Key_Down});
 
