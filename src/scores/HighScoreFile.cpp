@@ -146,7 +146,8 @@ void HighScoreFile::removeStaleTemporaries() const
     const QStringList pattern{prefix + QStringLiteral("??????")};
     const auto entries = target.dir().entryInfoList(pattern, QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
     for (const QFileInfo &entry : entries) {
-        const QStringView suffix = QStringView(entry.fileName()).sliced(prefix.size());
+        const QString name = entry.fileName();
+        const QStringView suffix = QStringView(name).sliced(prefix.size());
         const bool temporaryName = std::all_of(suffix.begin(), suffix.end(), [](QChar c) {
             return c.unicode() < 128 && c.isLetterOrNumber();
         });

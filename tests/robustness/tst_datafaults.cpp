@@ -414,9 +414,12 @@ void TestDataFaults::killedWhileSaving()
         seen.insert(now);
         temporariesSeen += entries(tmp.path()).filter(QRegularExpression(QStringLiteral("^HighScore\\.kvz\\.\\w{6}$"))).size();
     }
-    // The next save clears what the killed ones left.
+    // The next save clears what the killed ones left, and nothing else: one more stale
+    // temporary of its naming goes, a file named otherwise stays.
+    QVERIFY(FileBytes::write(tmp.filePath(QStringLiteral("HighScore.kvz.Ab12Cd")), "stale"));
+    QVERIFY(FileBytes::write(tmp.filePath(QStringLiteral("HighScore.kvz.notes")), "mine"));
     QVERIFY2(file.write(b, &error), qPrintable(error));
-    QCOMPARE(entries(tmp.path()), QStringList{QStringLiteral("HighScore.kvz")});
+    QCOMPARE(entries(tmp.path()), (QStringList{QStringLiteral("HighScore.kvz"), QStringLiteral("HighScore.kvz.notes")}));
     QCOMPARE(FileBytes::read(file.path()), bytesOf(b));
     qInfo("%d kills in %lld ms; %d tables seen; %d temporaries seen after kills, none left", kills, clock.elapsed(),
           int(seen.size()), temporariesSeen);
