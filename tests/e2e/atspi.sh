@@ -65,14 +65,8 @@ if [ "${1:-}" = --in-session ]; then
 
     # The checks end with File > Exit; the game must leave by itself, and cleanly, so that a
     # sanitizer build gets to report at exit.
-    status=
-    for _ in $(seq 100); do
-        if ! kill -0 "$game_pid" 2>/dev/null; then
-            wait "$game_pid" && status=0 || status=$?
-            break
-        fi
-        sleep 0.1
-    done
+    wait_exit "$game_pid"
+    status=$exit_status
     [ -n "$status" ] || { echo "FAIL: File > Exit did not end the game" >&2; exit 1; }
     game_pid=
     if [ "$status" -ne 0 ]; then

@@ -16,3 +16,16 @@ start_xvfb() {
     export DISPLAY=:$(head -n1 "$1/display")
     echo "Xvfb on $DISPLAY"
 }
+
+# Gives process $1, a child of this shell, up to 10 s to end. Sets exit_status to its
+# status, or leaves it empty if it is still running.
+wait_exit() {
+    exit_status=
+    for _ in $(seq 100); do
+        if ! kill -0 "$1" 2>/dev/null; then
+            wait "$1" && exit_status=0 || exit_status=$?
+            return 0
+        fi
+        sleep 0.1
+    done
+}

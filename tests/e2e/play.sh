@@ -122,14 +122,8 @@ done
 shot menu
 xdotool mousemove $((X + 30)) $((Y + HEIGHT - 12)) click 1
 
-status=
-for _ in $(seq 100); do
-    if ! kill -0 "$game_pid" 2>/dev/null; then
-        wait "$game_pid" && status=0 || status=$?
-        break
-    fi
-    sleep 0.1
-done
+wait_exit "$game_pid"
+status=$exit_status
 game_pid_was=$game_pid
 game_pid=
 if [ -z "$status" ]; then
