@@ -42,9 +42,10 @@ bool RegularFile::open(const QString &path, int flags)
     }
     if (!S_ISREG(info.st_mode)) {
         close();
-        fail(S_ISDIR(info.st_mode) ? EISDIR : EINVAL);
-        if (!S_ISDIR(info.st_mode))
-            m_errorString = QStringLiteral("Not a regular file");
+        if (S_ISDIR(info.st_mode))
+            return fail(EISDIR);
+        fail(EINVAL);
+        m_errorString = QStringLiteral("Not a regular file");
         return false;
     }
     // Plain blocking reads and writes from here on, as for any regular file.

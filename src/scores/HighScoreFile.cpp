@@ -94,11 +94,6 @@ bool HighScoreFile::update(const std::function<bool(Table &)> &change, QString *
     return save(table, old, error);
 }
 
-bool HighScoreFile::write(const Table &table, QString *error) const
-{
-    return update([&table](Table &onDisk) { onDisk = table; return true; }, error);
-}
-
 bool HighScoreFile::save(const Table &table, RegularFile &old, QString *error) const
 {
     removeStaleTemporaries();

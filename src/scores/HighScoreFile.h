@@ -29,9 +29,6 @@ public:
     // Under the table's lock, lets `change` edit the table as it is on disk now and saves the
     // result unless `change` returns false. The file is replaced whole or left as it was.
     bool update(const std::function<bool(Table &)> &change, QString *error) const;
-    // Replaces the ten records at once, keeping whatever the file holds past them.
-    bool write(const Table &table, QString *error) const;
-
     // Ranks 1 to 10, scores 0 and the name "...".
     static Table emptyTable();
 

@@ -30,8 +30,7 @@ std::optional<HighScoreFile::Table> HighScores::readTable()
     QString error;
     auto table = m_file.read(&error);
     if (!table) {
-        m_dialogs.inform(QStringLiteral("The high scores could not be read from %1: %2.").arg(QDir::toNativeSeparators(m_file.path()), error),
-                         Title);
+        report(QStringLiteral("The high scores could not be read from %1: %2."), error);
         return std::nullopt;
     }
     m_state.HighScoreBuffer = table->back();
@@ -49,7 +48,12 @@ void HighScores::updateTable(const std::function<bool(HighScoreFile::Table &)> &
         },
         &error);
     if (!saved)
-        m_dialogs.inform(failure.arg(QDir::toNativeSeparators(m_file.path()), error), Title);
+        report(failure, error);
+}
+
+void HighScores::report(const QString &failure, const QString &error)
+{
+    m_dialogs.inform(failure.arg(QDir::toNativeSeparators(m_file.path()), error), Title);
 }
 
 int HighScores::placeFor(const HighScoreFile::Table &table, qint64 score)

@@ -34,6 +34,8 @@ private:
     std::optional<HighScoreFile::Table> readTable();
     // Saves `change` to the table on disk; `failure` is the box's text, with %1 the file and %2 the reason.
     void updateTable(const std::function<bool(HighScoreFile::Table &)> &change, const QString &failure);
+    // Shows `failure` with the file's path and the reason filled in.
+    void report(const QString &failure, const QString &error);
 
     GameView &m_view;
     Dialogs &m_dialogs;

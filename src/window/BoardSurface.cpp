@@ -66,7 +66,7 @@ void BoardSurface::setTileCaption(int index, const QString &letter)
 {
     l[index]->setText(letter);
     if (m_cursor == index && m_cursorShown)
-        setAccessibleDescription(l[index]->spokenName());
+        showCursor();
 }
 
 bool BoardSurface::tileMarked(int index) const
@@ -87,7 +87,13 @@ void BoardSurface::describeTile(int index)
 {
     l[index]->announceNameChange();
     if (m_cursor == index && m_cursorShown)
-        setAccessibleDescription(l[index]->spokenName());
+        showCursor();
+}
+
+void BoardSurface::showCursor()
+{
+    m_cursorShown = true;
+    setAccessibleDescription(l[m_cursor]->spokenName());
 }
 
 void BoardSurface::moveCursor(int rows, int columns)
@@ -96,17 +102,15 @@ void BoardSurface::moveCursor(int rows, int columns)
     const int column = std::clamp(m_cursor % BoardSide + columns, 0, BoardSide - 1);
     const QRect before = tileRect(m_cursor);
     m_cursor = row * BoardSide + column;
-    m_cursorShown = true;
+    showCursor();
     update(before.united(tileRect(m_cursor)).adjusted(-2, -2, 2, 2));
-    setAccessibleDescription(l[m_cursor]->spokenName());
     if (before != tileRect(m_cursor))
         announceCursor();
 }
 
 void BoardSurface::takeFocusForPlay()
 {
-    m_cursorShown = true;
-    setAccessibleDescription(l[m_cursor]->spokenName());
+    showCursor();
     update();
     if (hasFocus())
         announceCursor();
@@ -181,10 +185,8 @@ void BoardSurface::focusInEvent(QFocusEvent *event)
 {
     QWidget::focusInEvent(event);
     // Arriving by Tab is using the keyboard on the board; a click on a tile is not.
-    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason) {
-        m_cursorShown = true;
-        setAccessibleDescription(l[m_cursor]->spokenName());
-    }
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason)
+        showCursor();
     update();
     // After Qt's own report that the board has the focus, so the tile is what a reader hears last.
     QMetaObject::invokeMethod(this, &BoardSurface::announceCursor, Qt::QueuedConnection);

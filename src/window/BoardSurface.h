@@ -61,6 +61,8 @@ private:
     void moveCursor(int rows, int columns);
     // Keeps what a screen reader says of tile `index` in step with its caption and mark.
     void describeTile(int index);
+    // Draws the cursor from now on, and names the board after the tile under it.
+    void showCursor();
     // Tells a screen reader that the tile under the cursor has the focus now.
     void announceCursor();
     // The rectangle the tiles cover, in pixels.
