@@ -94,7 +94,7 @@ bool HighScoreFile::save(const Table &table, RegularFile &old, QString *error, Q
     for (const HighScoreRecord &record : table)
         bytes += record.toBytes();
     // This program never writes past the tenth record, but it keeps what another did.
-    if (out.open(old.isOpen() ? int(info.st_mode & 07777) : -1) && out.writeAt(0, bytes)
+    if (out.open(old.isOpen() ? int(info.st_mode & 0777) : -1) && out.writeAt(0, bytes)
         && (info.st_size <= TableSize || out.copyRange(old.handle(), TableSize, info.st_size)) && out.commit())
         return true;
     *error = out.errorString();
