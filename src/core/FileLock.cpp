@@ -2,17 +2,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/FileLock.h"
 
-#include <QDeadlineTimer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QThread>
 
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
-#include <sys/stat.h>
+#include <unistd.h>
 
-FileLock::FileLock(const QString &path)
-    : m_path(path)
+FileLock::FileLock(const QString &folder)
+    : m_folder(folder)
 {
 }
 
@@ -21,41 +21,31 @@ FileLock::~FileLock()
     unlock();
 }
 
-bool FileLock::lock(int timeoutMs)
+void FileLock::lock()
 {
-    const QDeadlineTimer deadline(timeoutMs);
-    const QByteArray name = QFile::encodeName(m_path);
+    unlock();
+    const QByteArray name = QFile::encodeName(m_folder.isEmpty() ? QStringLiteral(".") : m_folder);
+    do
+        m_fd = ::open(name.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    while (m_fd < 0 && errno == EINTR);
+    if (m_fd < 0)
+        return;
     for (;;) {
-        if (!m_file.open(m_path, O_RDWR | O_CREAT)) {
-            m_errorString = m_file.errorString();
-            return false;
-        }
-        if (::flock(m_file.handle(), LOCK_EX | LOCK_NB) == 0) {
-            // The holder before us removes the file as it lets go; a lock on a removed
-            // file guards nothing, so start again on the file that stands there now.
-            struct stat held{};
-            struct stat standing{};
-            if (::fstat(m_file.handle(), &held) == 0 && ::stat(name.constData(), &standing) == 0
-                && held.st_ino == standing.st_ino && held.st_dev == standing.st_dev)
-                return true;
-        } else if (errno != EWOULDBLOCK && errno != EINTR) {
-            m_errorString = RegularFile::describe(errno);
-            m_file.close();
-            return false;
-        }
-        m_file.close();
-        if (deadline.hasExpired()) {
-            m_errorString = QStringLiteral("The file is in use by another game");
-            return false;
-        }
+        // A folder that cannot be locked at all (some network file systems) is no reason to
+        // lose a score: the game goes on as a lone game would.
+        if (::flock(m_fd, LOCK_EX | LOCK_NB) == 0 || (errno != EWOULDBLOCK && errno != EINTR))
+            return;
+        // Another game is saving; it ends by finishing or by dying, so wait as long as
+        // it takes. The window keeps painting meanwhile; clicks and keys wait their turn.
         QThread::msleep(10);
+        if (QCoreApplication *app = QCoreApplication::instance(); app && app->thread() == QThread::currentThread())
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     }
 }
 
 void FileLock::unlock()
 {
-    if (!m_file.isOpen())
-        return;
-    QFile::remove(m_path);
-    m_file.close();
+    if (m_fd >= 0)
+        ::close(m_fd);
+    m_fd = -1;
 }

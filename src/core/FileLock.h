@@ -2,28 +2,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/RegularFile.h"
-
 #include <QString>
 
-// An exclusive lock between processes, held on a lock file beside the data it guards. The
-// system drops it when its holder dies, so a killed game never blocks the next one.
+// An exclusive lock between games, held on the data folder itself: no lock file, so no
+// leftover entry can stand in its way. The system drops it when its holder dies.
 class FileLock
 {
 public:
-    explicit FileLock(const QString &path);
+    explicit FileLock(const QString &folder);
     FileLock(const FileLock &) = delete;
     FileLock &operator=(const FileLock &) = delete;
     ~FileLock();
 
-    // Waits up to `timeoutMs` for the lock; false with the reason when it cannot be had.
-    bool lock(int timeoutMs);
+    // Waits, with the window repainting, for as long as another game holds the lock. A folder
+    // that cannot be opened is left unlocked: the file operation that follows meets the same fault.
+    void lock();
     void unlock();
 
-    QString errorString() const { return m_errorString; }
-
 private:
-    QString m_path;
-    RegularFile m_file;
-    QString m_errorString;
+    QString m_folder;
+    int m_fd = -1;
 };

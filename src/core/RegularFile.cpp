@@ -5,6 +5,7 @@
 #include <QFile>
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -13,6 +14,25 @@
 RegularFile::~RegularFile()
 {
     close();
+}
+
+namespace {
+
+void ignoreSignal(int)
+{
+}
+
+} // namespace
+
+void RegularFile::keepSizeLimitSignalHarmless()
+{
+    // Caught rather than ignored, so that a program started from the game gets the
+    // default back; either way the write that crosses the limit fails with EFBIG.
+    struct sigaction action{};
+    action.sa_handler = ignoreSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    ::sigaction(SIGXFSZ, &action, nullptr);
 }
 
 QString RegularFile::describe(int code)
@@ -116,7 +136,7 @@ bool RegularFile::truncate(qint64 size)
 bool RegularFile::sync()
 {
     // A file system that cannot sync (EINVAL) has nothing more to tell.
-    if (::fdatasync(m_fd) != 0 && errno != EINVAL)
+    if (syncData(m_fd) != 0 && errno != EINVAL)
         return fail(errno);
     return true;
 }

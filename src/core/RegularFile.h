@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <unistd.h>
+
 // A data file opened without ever blocking: a directory, FIFO, socket or device is
 // refused, also behind a link, so an odd file can neither hang nor fool the game.
 class RegularFile
@@ -37,6 +39,10 @@ public:
 
     // The system's description of an errno value.
     static QString describe(int code);
+    // Makes a write past a file-size limit fail with EFBIG instead of ending the process.
+    static void keepSizeLimitSignalHarmless();
+    // How every data file is synced: fdatasync, or a failing stand-in in the tests.
+    static inline int (*syncData)(int fd) = ::fdatasync;
 
 private:
     bool fail(int code);

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/Game.h"
 
+#include "core/RegularFile.h"
+
 Game::Game(GameView &view, Dialogs &dialogs, RandomSource &random, const QString &dataDir)
     : letters(random)
     , grid(view, state, letters)
@@ -13,6 +15,8 @@ Game::Game(GameView &view, Dialogs &dialogs, RandomSource &random, const QString
     , clock(view, state, dialogs, grid, selection, highScores, dictionary)
     , timeLimits(view, state, dialogs)
 {
+    // The data files are written from here on: a file-size limit must fail a write, not end the game.
+    RegularFile::keepSizeLimitSignalHarmless();
 }
 
 void Game::Form_Load()

@@ -3,12 +3,14 @@
 #include "play/Dictionary.h"
 
 #include "core/Cp1252.h"
+#include "core/FileLock.h"
 #include "core/RegularFile.h"
 #include "play/LineScanner.h"
 #include "core/Dialogs.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 
 #include <cerrno>
@@ -43,6 +45,9 @@ QSet<QString> Dictionary::findAll(const QStringList &words) const
     QFile file;
     if (!source.open(m_path, O_RDONLY) || !file.open(source.handle(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
         return found;
+    // Some editors begin the file with a byte-order mark; it is no part of the first word.
+    if (file.peek(3) == QByteArrayLiteral("\xEF\xBB\xBF"))
+        file.skip(3);
     scanLines(file, longest, [&](QByteArrayView line) {
         // Borrows the line's bytes: no copy per line.
         const auto hit = wanted.constFind(QByteArray::fromRawData(line.data(), line.size()));
@@ -68,6 +73,9 @@ bool Dictionary::AddToDictionary(const QString &word)
 
 bool Dictionary::appendLine(QByteArray line, QString *reason) const
 {
+    // The lock of the high-score saves: a roll-back below must never cut another game's line.
+    FileLock lock(QFileInfo(m_path).path());
+    lock.lock();
     RegularFile file;
     bool created = false;
     // Read access tells how the last line ends; a file we may only write is appended to all the same.

@@ -3,33 +3,16 @@
 #include "scores/HighScoreFile.h"
 
 #include "core/FileLock.h"
+#include "core/FileReplacement.h"
 #include "core/RegularFile.h"
 
 #include <QDir>
-#include <QSaveFile>
+#include <QFileInfo>
 
 #include <cerrno>
 #include <fcntl.h>
-
-namespace {
-
-// A save holds the lock for milliseconds; another game's turn is worth a short wait.
-constexpr int LockWaitMs = 4000;
-constexpr qint64 CopyBlock = 256 * 1024;
-
-// QIODevice::write() may stop short without a reason; a second try brings the reason out.
-bool writeFully(QSaveFile &out, QByteArrayView bytes)
-{
-    while (!bytes.isEmpty()) {
-        const qint64 written = out.write(bytes.data(), bytes.size());
-        if (written <= 0)
-            return false;
-        bytes = bytes.sliced(written);
-    }
-    return true;
-}
-
-} // namespace
+#include <sys/stat.h>
+#include <unistd.h>
 
 HighScoreFile::HighScoreFile(const QString &dataDir)
     : m_path(QDir(dataDir).filePath(QStringLiteral("HighScore.kvz")))
@@ -77,76 +60,45 @@ std::optional<HighScoreFile::Table> HighScoreFile::read(QString *error) const
     return table;
 }
 
-bool HighScoreFile::update(const std::function<bool(Table &)> &change, QString *error) const
+bool HighScoreFile::update(const std::function<bool(Table &)> &change, QString *error, QString *about) const
 {
     // Held from the read to the rename, so that two games saving at once keep both entries.
-    FileLock lock(m_path + QStringLiteral(".lock"));
-    if (!lock.lock(LockWaitMs)) {
-        *error = lock.errorString();
-        return false;
-    }
+    FileLock lock(QFileInfo(m_path).path());
+    lock.lock();
     RegularFile old;
     Table table;
     if (!open(old, error) || !readFrom(old, &table, error))
         return false;
     if (!change(table))
         return true;
-    return save(table, old, error);
+    QString folder;
+    return save(table, old, error, about ? about : &folder);
 }
 
-bool HighScoreFile::save(const Table &table, RegularFile &old, QString *error) const
+bool HighScoreFile::save(const Table &table, RegularFile &old, QString *error, QString *about) const
 {
-    removeStaleTemporaries();
-    QSaveFile out(m_path);
-    // Unbuffered, so that a failed write is seen here, before commit() renames the file into place.
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        *error = out.errorString();
+    // A table the player made read-only stays as it is.
+    struct stat info{};
+    if (old.isOpen() && (::fcntl(old.handle(), F_GETFL) & O_ACCMODE) == O_RDONLY) {
+        *error = RegularFile::describe(::access(QFile::encodeName(m_path).constData(), W_OK) != 0 ? errno : EACCES);
         return false;
     }
+    if (old.isOpen() && ::fstat(old.handle(), &info) != 0) {
+        *error = RegularFile::describe(errno);
+        return false;
+    }
+    FileReplacement::removeLeftovers(m_path);
+    FileReplacement out(m_path);
     QByteArray bytes;
     bytes.reserve(TableSize);
     for (const HighScoreRecord &record : table)
         bytes += record.toBytes();
-    bool ok = writeFully(out, bytes);
-
     // This program never writes past the tenth record, but it keeps what another did.
-    QByteArray block;
-    for (qint64 at = TableSize; ok && old.isOpen(); at += block.size()) {
-        if (!old.readAt(at, CopyBlock, &block)) {
-            *error = old.errorString();
-            out.cancelWriting();
-            return false;
-        }
-        if (block.isEmpty())
-            break;
-        ok = writeFully(out, block);
-    }
-    if (!ok || !out.flush() || out.error() != QFileDevice::NoError) {
-        *error = out.errorString();
-        out.cancelWriting();
-        return false;
-    }
-    if (!out.commit()) {
-        *error = out.errorString();
-        return false;
-    }
-    return true;
-}
-
-void HighScoreFile::removeStaleTemporaries() const
-{
-    // Left by a game killed while saving; only the lock's holder saves, so none is in use.
-    const QFileInfo target(m_path);
-    const QString prefix = target.fileName() + QLatin1Char('.');
-    const QStringList pattern{prefix + QStringLiteral("??????")};
-    const auto entries = target.dir().entryInfoList(pattern, QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
-    for (const QFileInfo &entry : entries) {
-        const QString name = entry.fileName();
-        const QStringView suffix = QStringView(name).sliced(prefix.size());
-        const bool temporaryName = std::all_of(suffix.begin(), suffix.end(), [](QChar c) {
-            return c.unicode() < 128 && c.isLetterOrNumber();
-        });
-        if (temporaryName && entry.isFile() && !entry.isSymLink())
-            QFile::remove(entry.filePath());
-    }
+    if (out.open(old.isOpen() ? int(info.st_mode & 0777) : -1) && out.writeAt(0, bytes)
+        && (info.st_size <= TableSize || out.copyRange(old.handle(), TableSize, info.st_size)) && out.commit())
+        return true;
+    *error = out.errorString();
+    if (out.errorPath() != m_path)
+        *about = out.errorPath();
+    return false;
 }

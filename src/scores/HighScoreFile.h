@@ -27,16 +27,16 @@ public:
     // The ten records; a missing file is created empty and absent records read as zeros.
     std::optional<Table> read(QString *error) const;
     // Under the table's lock, lets `change` edit the table as it is on disk now and saves the
-    // result unless `change` returns false. The file is replaced whole or left as it was.
-    bool update(const std::function<bool(Table &)> &change, QString *error) const;
+    // result unless `change` returns false. The file is replaced whole or left as it was;
+    // `about` gets the folder when it is the folder that refused the change.
+    bool update(const std::function<bool(Table &)> &change, QString *error, QString *about = nullptr) const;
     // Ranks 1 to 10, scores 0 and the name "...".
     static Table emptyTable();
 
 private:
     bool open(RegularFile &file, QString *error) const;
     bool readFrom(RegularFile &file, Table *table, QString *error) const;
-    bool save(const Table &table, RegularFile &old, QString *error) const;
-    void removeStaleTemporaries() const;
+    bool save(const Table &table, RegularFile &old, QString *error, QString *about) const;
 
     QString m_path;
 };

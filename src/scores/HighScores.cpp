@@ -40,20 +40,21 @@ std::optional<HighScoreFile::Table> HighScores::readTable()
 void HighScores::updateTable(const std::function<bool(HighScoreFile::Table &)> &change, const QString &failure)
 {
     QString error;
+    QString about;
     const bool saved = m_file.update(
         [&](HighScoreFile::Table &table) {
             const bool changed = change(table);
             m_state.HighScoreBuffer = table.back();
             return changed;
         },
-        &error);
+        &error, &about);
     if (!saved)
-        report(failure, error);
+        report(failure, error, about);
 }
 
-void HighScores::report(const QString &failure, const QString &error)
+void HighScores::report(const QString &failure, const QString &error, const QString &about)
 {
-    m_dialogs.inform(failure.arg(QDir::toNativeSeparators(m_file.path()), error), Title);
+    m_dialogs.inform(failure.arg(QDir::toNativeSeparators(about.isEmpty() ? m_file.path() : about), error), Title);
 }
 
 int HighScores::placeFor(const HighScoreFile::Table &table, qint64 score)

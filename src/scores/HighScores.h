@@ -34,8 +34,8 @@ private:
     std::optional<HighScoreFile::Table> readTable();
     // Saves `change` to the table on disk; `failure` is the box's text, with %1 the file and %2 the reason.
     void updateTable(const std::function<bool(HighScoreFile::Table &)> &change, const QString &failure);
-    // Shows `failure` with the file's path and the reason filled in.
-    void report(const QString &failure, const QString &error);
+    // Shows `failure` with the path it is about (the table's when empty) and the reason filled in.
+    void report(const QString &failure, const QString &error, const QString &about = {});
 
     GameView &m_view;
     Dialogs &m_dialogs;

@@ -5,6 +5,7 @@
 // games saving at once and kills in the middle of a save. Each risky step runs in a child
 // process with a time limit, so a hang fails the test instead of stalling the run.
 
+#include "core/RegularFile.h"
 #include "scores/HighScoreFile.h"
 #include "support/FileBytes.h"
 #include "support/ScoreBytes.h"
@@ -33,7 +34,10 @@ using Kind = ScriptedDialogs::Kind;
 
 namespace {
 
-enum class Fault { FileSizeLimit, Fifo, DevZero, Directory, FullTmpfs, ReadOnlyFolder };
+enum class Fault {
+    FileSizeLimit, Fifo, DevZero, Directory, FullTmpfs, ReadOnlyFolder, WritableTableInReadOnlyFolder, FailedSync,
+    PlayersFiles, LockDirectory, LockFifo, LockReadOnly, LockOfAnotherOwner, LockLinkElsewhere, SparseTail, ByteOrderMark
+};
 enum class Operation { SaveScore, Reset, ShowTable, AddWord, LookUp, EndGame };
 
 struct Outcome
@@ -53,8 +57,8 @@ Outcome inChild(const std::function<QString(ScriptedDialogs &)> &step, qsizetype
     if (pid == 0) {
         ::close(fds[0]);
         if (fileSizeLimit >= 0) {
-            // A full disk as any user can have one: writes past the limit fail with EFBIG.
-            std::signal(SIGXFSZ, SIG_IGN);
+            // A full disk as any user can have one. The signal keeps its default action:
+            // that writes past the limit fail with EFBIG is the game's own doing.
             const rlimit limit{rlim_t(fileSizeLimit), rlim_t(fileSizeLimit)};
             setrlimit(RLIMIT_FSIZE, &limit);
         }
@@ -134,8 +138,11 @@ QString run(Operation operation, const QString &dataDir, ScriptedDialogs &dialog
     case Operation::AddWord:
         game.dictionary.AddToDictionary(QStringLiteral("SCUBA"));
         break;
-    case Operation::LookUp:
-        return QStringList(game.dictionary.findAll({QStringLiteral("CAT"), QStringLiteral("ZEN")}).values()).join(u',');
+    case Operation::LookUp: {
+        QStringList found = game.dictionary.findAll({QStringLiteral("CAT"), QStringLiteral("ZEN")}).values();
+        found.sort();
+        return found.join(u',');
+    }
     case Operation::EndGame:
         game.clock.cmdStart_Click();
         view.addWord(QStringLiteral("SCUBA"));
@@ -164,6 +171,7 @@ private slots:
     void faults_data();
     void faults();
     void writeOnlyDictionaryGetsItsOwnLine();
+    void appendersRaceAtTheSizeLimit();
     void twoGamesEndAtOnce();
     void killedWhileSaving();
 };
@@ -204,6 +212,25 @@ void TestDataFaults::faults_data()
     QTest::newRow("read-only folder: save a score") << Fault::ReadOnlyFolder << Operation::SaveScore << saved;
     QTest::newRow("read-only folder: add a word") << Fault::ReadOnlyFolder << Operation::AddWord << word;
     QTest::newRow("read-only folder, no table yet: show the table") << Fault::ReadOnlyFolder << Operation::ShowTable << table;
+    QTest::newRow("writable table in a read-only folder: save a score") << Fault::WritableTableInReadOnlyFolder << Operation::SaveScore << saved;
+    QTest::newRow("failed sync: save a score") << Fault::FailedSync << Operation::SaveScore << saved;
+    QTest::newRow("failed sync: reset") << Fault::FailedSync << Operation::Reset << reset;
+    QTest::newRow("failed sync: add a word") << Fault::FailedSync << Operation::AddWord << word;
+
+    // Entries the game did not make are neither removed nor in the way, and nothing is shown.
+    for (const auto &[fault, name] : {std::pair{Fault::PlayersFiles, "player's files of near names"},
+                                      std::pair{Fault::LockDirectory, "lock left as a directory"},
+                                      std::pair{Fault::LockFifo, "lock left as a FIFO"},
+                                      std::pair{Fault::LockReadOnly, "lock left read-only"},
+                                      std::pair{Fault::LockOfAnotherOwner, "lock of another owner"},
+                                      std::pair{Fault::LockLinkElsewhere, "lock linked elsewhere"},
+                                      std::pair{Fault::SparseTail, "16 GiB sparse tail"}}) {
+        const QByteArray prefix = QByteArray(name) + ": ";
+        QTest::newRow(prefix + "save a score") << fault << Operation::SaveScore << QString();
+        QTest::newRow(prefix + "reset") << fault << Operation::Reset << QString();
+        QTest::newRow(prefix + "add a word") << fault << Operation::AddWord << QString();
+    }
+    QTest::newRow("byte-order mark: look up") << Fault::ByteOrderMark << Operation::LookUp << QString();
 }
 
 void TestDataFaults::faults()
@@ -223,9 +250,13 @@ void TestDataFaults::faults()
     // A game's end meets both files; its first box is about the table.
     const QStringList targets = operation == Operation::EndGame ? QStringList{tablePath, dictionaryPath}
                                                                 : QStringList{onTable ? tablePath : dictionaryPath};
-    const QString target = targets.first();
+    QString target = targets.first();
 
     qsizetype sizeLimit = -1;
+    QString expectedFound;
+    const QString elsewhere = tmp.filePath(QStringLiteral("elsewhere"));
+    const QString lockPath = tablePath + QStringLiteral(".lock");
+    constexpr qint64 SparseSize = 16LL << 30;
     bool mounted = false;
     bool restoreMode = false;
     const auto undo = qScopeGuard([&] {
@@ -233,7 +264,16 @@ void TestDataFaults::faults()
             umount2(dataDir.toLocal8Bit().constData(), MNT_DETACH);
         if (restoreMode)
             QFile::setPermissions(dataDir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        RegularFile::syncData = ::fdatasync;
     });
+    const auto blocksOf = [](const QString &path) {
+        struct stat info{};
+        return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? qint64(info.st_blocks) : -1;
+    };
+    if (fault >= Fault::PlayersFiles) {
+        QVERIFY(FileBytes::write(tablePath, oldTable));
+        QVERIFY(FileBytes::write(dictionaryPath, Words));
+    }
     switch (fault) {
     case Fault::FileSizeLimit:
         QVERIFY(FileBytes::write(tablePath, oldTable));
@@ -286,8 +326,80 @@ void TestDataFaults::faults()
         }
         break;
     }
+    case Fault::WritableTableInReadOnlyFolder: {
+        QVERIFY(FileBytes::write(tablePath, oldTable));
+        const QByteArray path = dataDir.toLocal8Bit();
+        if (geteuid() != 0) {
+            QVERIFY(QFile::setPermissions(dataDir, QFile::ReadOwner | QFile::ExeOwner));
+            restoreMode = true;
+        } else if (mount(path.constData(), path.constData(), nullptr, MS_BIND, nullptr) == 0) {
+            mounted = true;
+            // Root: a read-only folder, with a writable file mounted in the table's place.
+            QVERIFY(FileBytes::write(elsewhere, oldTable));
+            QCOMPARE(mount(nullptr, path.constData(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr), 0);
+            QCOMPARE(mount(QFile::encodeName(elsewhere).constData(), QFile::encodeName(tablePath).constData(), nullptr, MS_BIND, nullptr), 0);
+        } else {
+            QSKIP("root without the right to mount: the folder cannot be made read-only");
+        }
+        target = dataDir;
+        break;
     }
-    const QByteArray tableBefore = QFileInfo(tablePath).isFile() ? FileBytes::read(tablePath) : QByteArray();
+    case Fault::FailedSync:
+        QVERIFY(FileBytes::write(tablePath, oldTable));
+        QVERIFY(FileBytes::write(dictionaryPath, Words));
+        RegularFile::syncData = [](int) { return errno = EIO, -1; };
+        break;
+    case Fault::PlayersFiles:
+        QVERIFY(FileBytes::write(elsewhere, "a file elsewhere"));
+        QCOMPARE(::link(QFile::encodeName(elsewhere).constData(), QFile::encodeName(dataDir + QStringLiteral("/HighScore.kvz.linked")).constData()), 0);
+        for (const char *name : {"HighScore.kvz.backup", "HIGHSCORE.KVZ.BACKUP", "highscore.KVZ.saved1", "HighScore.kvz.old123",
+                                 "HighScore.kvz.Ab12Cd", ".HighScore.kvz.zentile-mine", "Dictionary.kvz.backup"})
+            QVERIFY(FileBytes::write(dataDir + u'/' + QLatin1String(name), name));
+        break;
+    case Fault::LockDirectory:
+        QVERIFY(QDir().mkdir(lockPath));
+        break;
+    case Fault::LockFifo:
+        QCOMPARE(mkfifo(QFile::encodeName(lockPath).constData(), 0644), 0);
+        break;
+    case Fault::LockReadOnly:
+        QVERIFY(FileBytes::write(lockPath, ""));
+        QVERIFY(QFile::setPermissions(lockPath, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        break;
+    case Fault::LockOfAnotherOwner:
+        if (geteuid() != 0)
+            QSKIP("needs root to give a file to another owner");
+        QVERIFY(FileBytes::write(lockPath, ""));
+        QCOMPARE(chown(QFile::encodeName(lockPath).constData(), 65534, 65534), 0);
+        QCOMPARE(chmod(QFile::encodeName(lockPath).constData(), 0600), 0);
+        break;
+    case Fault::LockLinkElsewhere:
+        QVERIFY(QFile::link(elsewhere, lockPath));
+        break;
+    case Fault::SparseTail: {
+        QFile file(tablePath);
+        QVERIFY(file.open(QIODevice::ReadWrite) && file.resize(SparseSize) && file.seek(SparseSize - 4) && file.write("TAIL") == 4);
+        file.close();
+        if (blocksOf(tablePath) * 512 > 1 << 20)
+            QSKIP("the file system keeps no holes");
+        break;
+    }
+    case Fault::ByteOrderMark:
+        QVERIFY(FileBytes::write(dictionaryPath, "\xEF\xBB\xBF" + Words));
+        expectedFound = QStringLiteral("CAT,ZEN");
+        break;
+    }
+    // Data files that may change; the rest, and everything outside the folder, may not.
+    const bool saves = box.isEmpty() && operation != Operation::LookUp;
+    const qint64 tableBlocks = blocksOf(tablePath);
+    QHash<QString, QByteArray> othersBefore;
+    for (const QString &name : entries(dataDir)) {
+        const QString path = dataDir + u'/' + name;
+        if (QFileInfo(path).isFile() && !QFileInfo(path).isSymLink() && !targets.contains(path) && QFileInfo(path).size() < 1 << 20)
+            othersBefore.insert(name, FileBytes::read(path));
+    }
+    const QStringList outsideBefore = entries(tmp.path());
+    const QByteArray tableBefore = QFileInfo(tablePath).isFile() && fault != Fault::SparseTail ? FileBytes::read(tablePath) : QByteArray();
     const QByteArray dictionaryBefore = QFileInfo(dictionaryPath).isFile() ? FileBytes::read(dictionaryPath) : QByteArray();
     const QStringList entriesBefore = entries(dataDir);
 
@@ -296,10 +408,24 @@ void TestDataFaults::faults()
 
     // Nothing was lost or cut, and nothing was left behind.
     QCOMPARE(entries(dataDir), entriesBefore);
-    if (QFileInfo(tablePath).isFile())
+    QCOMPARE(entries(tmp.path()), outsideBefore);
+    for (auto other = othersBefore.cbegin(); other != othersBefore.cend(); ++other)
+        QCOMPARE(FileBytes::read(dataDir + u'/' + other.key()), other.value());
+    if (fault == Fault::SparseTail) {
+        // The tail is kept, holes and all.
+        QFile file(tablePath);
+        QVERIFY(file.open(QIODevice::ReadOnly) && file.size() == SparseSize && file.seek(SparseSize - 4));
+        QCOMPARE(file.read(4), QByteArray("TAIL"));
+        QVERIFY2(blocksOf(tablePath) <= tableBlocks + 16, qPrintable(QString::number(blocksOf(tablePath) - tableBlocks)));
+    } else if (QFileInfo(tablePath).isFile() && !(saves && onTable)) {
         QCOMPARE(FileBytes::read(tablePath), tableBefore);
-    if (QFileInfo(dictionaryPath).isFile())
+    }
+    if (QFileInfo(dictionaryPath).isFile() && !(saves && operation == Operation::AddWord))
         QCOMPARE(FileBytes::read(dictionaryPath), dictionaryBefore);
+    if (saves && operation == Operation::SaveScore && fault != Fault::SparseTail)
+        QCOMPARE(FileBytes::read(tablePath).left(24), ScoreBytes::record(1, 500, ScoreBytes::name("Alice")));
+    if (saves && operation == Operation::AddWord)
+        QVERIFY(FileBytes::read(dictionaryPath).endsWith("SCUBA\r\n"));
 
     QList<ScriptedDialogs::Shown> informs;
     for (const auto &shown : outcome.boxes) {
@@ -307,8 +433,8 @@ void TestDataFaults::faults()
             informs.append(shown);
     }
     if (box.isEmpty()) {
-        QVERIFY(informs.isEmpty());
-        QCOMPARE(outcome.found, QString());
+        QVERIFY2(informs.isEmpty(), qPrintable(informs.value(0).text));
+        QCOMPARE(outcome.found, expectedFound);
         return;
     }
     QVERIFY(!informs.isEmpty());
@@ -332,6 +458,60 @@ void TestDataFaults::writeOnlyDictionaryGetsItsOwnLine()
     QVERIFY(QFile::setPermissions(g.dictionaryPath(), QFile::ReadOwner | QFile::WriteOwner));
     QCOMPARE(FileBytes::read(g.dictionaryPath()), QByteArray("ZEN\r\nCAT\r\nSCUBA\r\n"));
     QVERIFY(g.dialogs.shown.isEmpty());
+}
+
+void TestDataFaults::appendersRaceAtTheSizeLimit()
+{
+    // Two games add words at once as the dictionary reaches a size limit: the other's failed
+    // appends roll back, yet every word a game was told is saved stays, whole.
+    // Lengths that vary, so that near the limit short words still fit while long ones fail.
+    const auto word = [](char game, int n) { return QLatin1Char(game) + QString::number(n) + QString(n % 17, u'X'); };
+    QStringList attempted = {QStringLiteral("ZEN"), QStringLiteral("CAT")};
+    for (int n = 0; n < 300; ++n)
+        attempted << word('A', n) << word('B', n);
+    // A lost word needs the two games to meet at the wrong moment: give them many chances.
+    for (int round = 0; round < 10; ++round) {
+        QTemporaryDir tmp;
+        const QString path = tmp.filePath(QStringLiteral("Dictionary.kvz"));
+        QVERIFY(FileBytes::write(path, Words));
+        const Outcome outcome = inChild(
+            [&](ScriptedDialogs &) {
+                int fds[2];
+                if (pipe(fds) != 0)
+                    return QString();
+                const pid_t other = fork();
+                MemoryView view;
+                ScriptedDialogs dialogs;
+                ScriptedRandom random;
+                Game game(view, dialogs, random, tmp.path());
+                QStringList saved;
+                for (int n = 0; n < 300; ++n) {
+                    if (game.dictionary.AddToDictionary(word(other == 0 ? 'B' : 'A', n)))
+                        saved.append(word(other == 0 ? 'B' : 'A', n));
+                }
+                if (other == 0) {
+                    const QByteArray list = saved.join(u',').toLatin1();
+                    _exit(::write(fds[1], list.constData(), list.size()) == list.size() ? 0 : 1);
+                }
+                ::close(fds[1]);
+                QByteArray theirs;
+                char buffer[4096];
+                for (ssize_t n; (n = ::read(fds[0], buffer, sizeof buffer)) > 0;)
+                    theirs.append(buffer, n);
+                int status = 0;
+                waitpid(other, &status, 0);
+                return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? saved.join(u',') + u',' + QLatin1String(theirs) : QString();
+            },
+            1500, 20000);
+        QVERIFY(outcome.finished);
+        const QStringList saved = outcome.found.split(u',', Qt::SkipEmptyParts);
+        const QStringList lines = QString::fromLatin1(FileBytes::read(path)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+        QVERIFY2(saved.size() > 20 && saved.size() < 600, qPrintable(outcome.found));
+        for (const QString &line : lines)
+            QVERIFY2(attempted.contains(line), qPrintable(line));
+        for (const QString &w : saved)
+            QVERIFY2(lines.contains(w), qPrintable(w));
+    }
 }
 
 void TestDataFaults::twoGamesEndAtOnce()
@@ -416,14 +596,14 @@ void TestDataFaults::killedWhileSaving()
         const QByteArray now = FileBytes::read(file.path());
         QVERIFY2(now == bytesOf(a) || now == bytesOf(b), "the table is not whole after a kill");
         seen.insert(now);
-        temporariesSeen += entries(tmp.path()).filter(QRegularExpression(QStringLiteral("^HighScore\\.kvz\\.\\w{6}$"))).size();
+        temporariesSeen += entries(tmp.path()).filter(QRegularExpression(QStringLiteral("^\\.HighScore\\.kvz\\.zentile-\\w{6}$"))).size();
     }
     // The next save clears what the killed ones left, and nothing else: one more stale
-    // temporary of its naming goes, a file named otherwise stays.
-    QVERIFY(FileBytes::write(tmp.filePath(QStringLiteral("HighScore.kvz.Ab12Cd")), "stale"));
-    QVERIFY(FileBytes::write(tmp.filePath(QStringLiteral("HighScore.kvz.notes")), "mine"));
+    // temporary of the game's naming goes, a player's file of a near name stays.
+    QVERIFY(FileBytes::write(tmp.filePath(QStringLiteral(".HighScore.kvz.zentile-Ab12Cd")), "stale"));
+    QVERIFY(FileBytes::write(tmp.filePath(QStringLiteral("HighScore.kvz.Ab12Cd")), "mine"));
     QVERIFY2(save(b, &error), qPrintable(error));
-    QCOMPARE(entries(tmp.path()), (QStringList{QStringLiteral("HighScore.kvz"), QStringLiteral("HighScore.kvz.notes")}));
+    QCOMPARE(entries(tmp.path()), (QStringList{QStringLiteral("HighScore.kvz"), QStringLiteral("HighScore.kvz.Ab12Cd")}));
     QCOMPARE(FileBytes::read(file.path()), bytesOf(b));
     qInfo("%d kills in %lld ms; %d tables seen; %d temporaries seen after kills, none left", kills, clock.elapsed(),
           int(seen.size()), temporariesSeen);

@@ -1,0 +1,217 @@
+// SPDX-FileCopyrightText: 2026 Zentile developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/FileReplacement.h"
+
+#include "core/RegularFile.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+
+#include <algorithm>
+#include <cerrno>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr int SuffixLength = 6;
+constexpr qint64 CopyBlock = 256 * 1024;
+
+// A hidden name of the game's own making: a player's file never matches it, so clearing
+// these can never touch one.
+QByteArray temporaryPrefix(const QString &path)
+{
+    return '.' + QFile::encodeName(QFileInfo(path).fileName()) + ".zentile-";
+}
+
+QByteArray temporaryName(const QString &path)
+{
+    static constexpr char Letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    QByteArray name = temporaryPrefix(path);
+    for (int n = 0; n < SuffixLength; ++n)
+        name += Letters[QRandomGenerator::global()->bounded(int(sizeof Letters - 1))];
+    return name;
+}
+
+bool isTemporaryName(QByteArrayView name, QByteArrayView prefix)
+{
+    if (name.size() != prefix.size() + SuffixLength || !name.startsWith(prefix))
+        return false;
+    const QByteArrayView suffix = name.sliced(prefix.size());
+    return std::all_of(suffix.begin(), suffix.end(), [](char c) {
+        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+    });
+}
+
+} // namespace
+
+FileReplacement::FileReplacement(const QString &path)
+    : m_path(path)
+    , m_folder(QFileInfo(path).path())
+{
+}
+
+FileReplacement::~FileReplacement()
+{
+    discard();
+}
+
+QString FileReplacement::errorString() const
+{
+    return RegularFile::describe(m_errorCode);
+}
+
+bool FileReplacement::fail(int code, const QString &about)
+{
+    m_errorCode = code;
+    m_errorPath = about;
+    discard();
+    return false;
+}
+
+bool FileReplacement::open(int keepMode)
+{
+    discard();
+    m_folderFd = ::open(QFile::encodeName(m_folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (m_folderFd < 0)
+        return fail(errno, m_folder);
+    const mode_t mode = keepMode < 0 ? 0666 : 0600;
+    // Without a name until it is complete, so that a killed game leaves nothing behind.
+    // Naming it later goes through /proc.
+    if (::access("/proc/self/fd", X_OK) == 0) {
+        m_fd = ::openat(m_folderFd, ".", O_TMPFILE | O_RDWR | O_CLOEXEC, mode);
+        if (m_fd >= 0)
+            return keepMode < 0 || ::fchmod(m_fd, keepMode) == 0 || fail(errno, m_path);
+        // Older kernels and some file systems know no unnamed files.
+        if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)
+            return fail(errno, m_folder);
+    }
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QByteArray name = temporaryName(m_path);
+        m_fd = ::openat(m_folderFd, name.constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+        if (m_fd >= 0) {
+            m_name = name;
+            return keepMode < 0 || ::fchmod(m_fd, keepMode) == 0 || fail(errno, m_path);
+        }
+        if (errno != EEXIST && errno != EINTR)
+            return fail(errno, m_folder);
+    }
+    return fail(EEXIST, m_folder);
+}
+
+bool FileReplacement::writeAt(qint64 offset, QByteArrayView bytes)
+{
+    for (qsizetype done = 0; done < bytes.size();) {
+        const ssize_t n = ::pwrite(m_fd, bytes.data() + done, bytes.size() - done, offset + done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return fail(n < 0 ? errno : ENOSPC, m_path);
+        done += n;
+    }
+    return true;
+}
+
+bool FileReplacement::copyRange(int source, qint64 from, qint64 size)
+{
+    // The full length first: what is not copied stays a hole, as in the old file.
+    while (::ftruncate(m_fd, size) != 0) {
+        if (errno != EINTR)
+            return fail(errno, m_path);
+    }
+    QByteArray block;
+    for (qint64 at = from; at < size;) {
+        off_t begin = ::lseek(source, at, SEEK_DATA);
+        off_t end = size;
+        if (begin < 0 && errno == ENXIO)
+            break; // a hole up to the end
+        if (begin < 0)
+            begin = at; // holes cannot be found here: copy it all
+        else if (const off_t hole = ::lseek(source, begin, SEEK_HOLE); hole >= 0)
+            end = std::min<off_t>(hole, size);
+        loff_t in = begin;
+        loff_t out = begin;
+        while (in < end) {
+            ssize_t n;
+            if (block.isEmpty()) {
+                n = ::copy_file_range(source, &in, m_fd, &out, end - in, 0);
+                if (n < 0 && (errno == EXDEV || errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP)) {
+                    block.resize(CopyBlock); // a kernel without the call: copy through memory
+                    continue;
+                }
+            } else {
+                n = ::pread(source, block.data(), std::min<qint64>(CopyBlock, end - in), in);
+                if (n > 0 && !writeAt(out, QByteArrayView(block.constData(), n)))
+                    return false;
+                if (n > 0)
+                    in += n, out += n;
+            }
+            if (n == 0)
+                return true; // the old file ended sooner
+            if (n < 0 && errno != EINTR)
+                return fail(errno, m_path);
+        }
+        at = end;
+    }
+    return true;
+}
+
+bool FileReplacement::linkUnnamed(const QByteArray &name)
+{
+    const QByteArray self = "/proc/self/fd/" + QByteArray::number(m_fd);
+    if (::linkat(AT_FDCWD, self.constData(), m_folderFd, name.constData(), AT_SYMLINK_FOLLOW) != 0)
+        return false;
+    m_name = name;
+    return true;
+}
+
+bool FileReplacement::commit()
+{
+    if (RegularFile::syncData(m_fd) != 0 && errno != EINVAL)
+        return fail(errno, m_path);
+    // A name cannot be linked over another, so the finished file gets one of its own
+    // first; the rename then swaps it in at once.
+    while (m_name.isEmpty()) {
+        if (!linkUnnamed(temporaryName(m_path)) && errno != EEXIST)
+            return fail(errno, m_folder);
+    }
+    const QByteArray target = QFile::encodeName(QFileInfo(m_path).fileName());
+    if (::renameat(m_folderFd, m_name.constData(), m_folderFd, target.constData()) != 0)
+        return fail(errno, m_folder);
+    m_name.clear();
+    // The new name is on the disk once the folder is; the data already is, whatever this says.
+    ::fsync(m_folderFd);
+    discard();
+    return true;
+}
+
+void FileReplacement::discard()
+{
+    if (!m_name.isEmpty())
+        ::unlinkat(m_folderFd, m_name.constData(), 0);
+    m_name.clear();
+    if (m_fd >= 0)
+        ::close(m_fd);
+    if (m_folderFd >= 0)
+        ::close(m_folderFd);
+    m_fd = m_folderFd = -1;
+}
+
+void FileReplacement::removeLeftovers(const QString &path)
+{
+    DIR *folder = ::opendir(QFile::encodeName(QFileInfo(path).path()).constData());
+    if (!folder)
+        return;
+    const QByteArray prefix = temporaryPrefix(path);
+    while (const dirent *entry = ::readdir(folder)) {
+        struct stat info{};
+        if (isTemporaryName(entry->d_name, prefix) && ::fstatat(::dirfd(folder), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0
+            && S_ISREG(info.st_mode) && info.st_nlink == 1)
+            ::unlinkat(::dirfd(folder), entry->d_name, 0);
+    }
+    ::closedir(folder);
+}
