@@ -176,7 +176,7 @@ void tst_accessibility::valuesAreSpokenAndAnnounced()
     QVERIFY(showActive(w));
     w.press(QStringLiteral("cmdStart"));
     type(w, {Qt::Key_Space, Qt::Key_Right, Qt::Key_Space, Qt::Key_Right, Qt::Key_Space, Qt::Key_Return});
-    w->game().clock.tmrPlay_Timer();
+    w->game().countdown.tick();
 
     const struct
     {
@@ -270,7 +270,7 @@ void tst_accessibility::nameBoxTakesTwentyCharacters()
         QTest::keyClick(box, Qt::Key_Escape);
     });
     w.press(QStringLiteral("cmdFinish"));
-    w->game().clock.tmrPlay_Timer();
+    w->game().countdown.tick();
     QVERIFY(boxes.done());
     QCOMPARE(boxes.unexpected, QStringList());
     QCOMPARE(FileBytes::read(w.path(QStringLiteral("HighScore.kvz"))).left(ScoreBytes::RecordSize),
