@@ -13,7 +13,12 @@ class GameModel;
 class TimeLimitOptions
 {
 public:
-    static constexpr std::array<ClockTime, 4> Fixed = {{{0, 30}, {1, 0}, {1, 30}, {2, 0}}};
+    static constexpr auto Fixed = std::to_array<ClockTime>({
+        {0, 30},
+        {1, 0},
+        {1, 30},
+        {2, 0},
+    });
     // The row every start-up begins with.
     static constexpr int DefaultRow = 3;
 
