@@ -49,6 +49,7 @@ private slots:
     void bonusLengthensClock_data();
     void bonusLengthensClock();
     void enterOutsideGameOnlyClears();
+    void eventsOfAGame();
 };
 
 void TestWordPlay::adjacency_data()
@@ -307,6 +308,54 @@ void TestWordPlay::enterOutsideGameOnlyClears()
     QVERIFY(t.model.playedWords().isEmpty());
     QCOMPARE(t.model.phase(), GameModel::Phase::Waiting);
     QVERIFY(!t.model.ticking());
+}
+
+void TestWordPlay::eventsOfAGame()
+{
+    TestGame t;
+    t.setBoard(alphabetBoard());
+    QStringList log;
+    const auto note = [&](auto signal, auto text) { QObject::connect(&t.model, signal, [&log, text](auto... args) { log << text(args...); }); };
+    note(&GameModel::boardDealt, [] { return QStringLiteral("dealt"); });
+    note(&GameModel::tilePicked, [](int tile) { return QStringLiteral("picked %1").arg(tile); });
+    note(&GameModel::wordAccepted, [](const QString &word, qint64 points, qint64 total) {
+        return QStringLiteral("accepted %1 %2 %3").arg(word).arg(points).arg(total);
+    });
+    note(&GameModel::wordRefused, [](const QString &word, GameModel::Refusal reason) {
+        return QStringLiteral("refused \"%1\" ").arg(word) + (reason == GameModel::Refusal::TooShort ? "short" : "played");
+    });
+    note(&GameModel::wordCleared, [] { return QStringLiteral("cleared"); });
+    note(&GameModel::gameEnded, [&t](qint64 score) { return QStringLiteral("ended %1 %2").arg(score).arg(t.dialogs.shown.size()); });
+    note(&GameModel::gameAbandoned, [] { return QStringLiteral("abandoned"); });
+
+    const int abc = TestGame::pointsOf(QStringLiteral("ABC"));
+    const int bcd = TestGame::pointsOf(QStringLiteral("BCD"));
+    t.start();
+    t.click({0, 1, 2});
+    t.game.submission.submitWord();
+    t.click({0, 1});
+    t.game.submission.submitWord();
+    t.click({0, 1, 2});
+    t.game.submission.submitWord();
+    t.game.submission.submitWord();
+    t.click({5});
+    t.game.selection.clearWord();
+    t.game.selection.clearWord();
+    t.game.run.newBoard();
+    t.game.run.newBoard();
+    t.start();
+    t.setBoard(alphabetBoard());
+    t.click({1, 2, 3});
+    t.game.submission.submitWord();
+    t.dialogs.textAnswers = {QStringLiteral("Ann")};
+    t.game.run.finishGame();
+    t.tickToEnd();
+    QCOMPARE(log, (QStringList{"picked 0", "picked 1", "picked 2", QStringLiteral("accepted ABC %1 %1").arg(abc),
+                               "picked 0", "picked 1", "refused \"AB\" short", "picked 0", "picked 1", "picked 2",
+                               "refused \"ABC\" played", "refused \"\" short", "picked 5", "cleared", "abandoned",
+                               "dealt", "dealt", "dealt", "picked 1", "picked 2", "picked 3",
+                               QStringLiteral("accepted BCD %1 %1").arg(bcd), QStringLiteral("ended %1 0").arg(bcd),
+                               "dealt"}));
 }
 
 QTEST_GUILESS_MAIN(TestWordPlay)
