@@ -281,7 +281,7 @@ void frmZentile::wire()
 
 void frmZentile::listen(const GameModel &model)
 {
-    const auto on = [this](auto signal, auto handler) { connect(&m_game->model, signal, this, handler); };
+    const auto on = [this, &model](auto signal, auto handler) { connect(&model, signal, this, handler); };
     const auto number = [](QLabel *label) { return [label](qint64 value) { label->setText(QString::number(value)); }; };
 
     on(&GameModel::scoreChanged, number(lblScore));
@@ -293,7 +293,7 @@ void frmZentile::listen(const GameModel &model)
         lblWord->setText(word);
     });
     on(&GameModel::boardDealt, [this, &model] { m_board->showLetters(model.letters()); });
-    // Enabling a running timer keeps its rhythm, as the next tick is already due.
+    // Told of changes only, so a Finish during a game keeps the running timer's rhythm.
     on(&GameModel::tickingChanged, [this](bool ticking) { ticking ? tmrPlay->start() : tmrPlay->stop(); });
     on(&GameModel::phaseChanged, [this](GameModel::Phase phase) {
         if (phase == GameModel::Phase::Waiting) {
