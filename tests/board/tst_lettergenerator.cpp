@@ -16,19 +16,6 @@ namespace {
 // Chi-square with 25 degrees of freedom exceeds this with probability 1e-6.
 constexpr double ChiSquareLimit = 73.89;
 
-// Logs re-seeds as 'r' and draws as 'd'; every draw is 0.
-class TracingRandom final : public RandomSource
-{
-public:
-    void reseed() override { log += QLatin1Char('r'); }
-    double next() override
-    {
-        log += QLatin1Char('d');
-        return 0.0;
-    }
-    QString log;
-};
-
 // The share of each letter A to Z on a dealt board.
 std::array<double, 26> expectedOdds()
 {
@@ -57,7 +44,6 @@ private slots:
     void letterFromRolls();
     void dealDrawsTwicePerTile_data();
     void dealDrawsTwicePerTile();
-    void dealOrderOfReseedsAndDraws();
     void oddsOnRealBoards();
     void clockSourceNeverReplays();
 };
@@ -145,17 +131,6 @@ void TestLetterGenerator::dealDrawsTwicePerTile()
     QCOMPARE(model.letters(), QString(Board::TileCount - 1, QLatin1Char('E')) + letter);
     QCOMPARE(random.reseeds, 2 * Board::TileCount);
     QCOMPARE(random.draws, 2 * Board::TileCount);
-}
-
-void TestLetterGenerator::dealOrderOfReseedsAndDraws()
-{
-    TracingRandom random;
-    GameModel model;
-    LetterGenerator generator(random);
-    TileGrid grid(model, generator);
-    QVERIFY(random.log.isEmpty());
-    grid.PopulateTiles();
-    QCOMPARE(random.log, QStringLiteral("rdrd").repeated(Board::TileCount));
 }
 
 void TestLetterGenerator::oddsOnRealBoards()
