@@ -53,9 +53,9 @@ private:
     {
         m_game.start();
         for (const QString &word : std::as_const(m_words))
-            m_game.view.addWord(word);
-        m_game.game.clock.cmdFinish_Click();
-        m_game.game.clock.tmrPlay_Timer();
+            m_game.model.addPlayedWord(word);
+        m_game.game.run.finishGame();
+        m_game.game.countdown.tick();
     }
 
     // The boxes of one game end pile up otherwise; emptied off the clock.
@@ -97,8 +97,7 @@ private slots:
                     text.size() / 1e6, ListedWords, int(m_inFile.size()));
         std::fflush(stdout);
 
-        // "Allow Add Words" is checked in the window from the start; the player declines each word.
-        m_game.view.checks[MenuCheck::AllowAddWords] = true;
+        // The player declines each word.
         m_game.dialogs.confirmByDefault = false;
 
         // Warms the page cache, so every measurement reads from memory alike.
@@ -130,8 +129,8 @@ private slots:
         QStringList missing = m_words;
         missing.removeIf([&](const QString &word) { return m_inFile.contains(word); });
         QCOMPARE(offered, missing);
-        QCOMPARE(m_game.view.wordCount(), 0);
-        QVERIFY(!m_game.view.timerEnabled());
+        QVERIFY(m_game.model.playedWords().isEmpty());
+        QVERIFY(!m_game.model.ticking());
         forgetBoxes();
 
         Timed floor{"readLine pass", [&] { readOnce(); }, {}};

@@ -51,11 +51,11 @@ int playGame()
     }
     QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("cmdEnter")), Qt::LeftButton);
     for (int tick = 0; tick < 5; ++tick) {
-        window.game().clock.tmrPlay_Timer();
+        window.game().countdown.tick();
         QCoreApplication::processEvents();
     }
     // Played for real: the word is listed and the game still runs.
-    const bool played = window.findChild<QListWidget *>(QStringLiteral("lstWords"))->count() == 1 && window.timerEnabled();
+    const bool played = window.findChild<QListWidget *>(QStringLiteral("lstWords"))->count() == 1 && window.game().model.ticking();
     return played ? 0 : 1;
 }
 

@@ -2,81 +2,41 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "clock/TimeLimitOptions.h"
 
-#include "core/GameState.h"
 #include "core/Dialogs.h"
-#include "core/GameView.h"
+#include "core/GameModel.h"
 
-#include <QRegularExpression>
-
-TimeLimitOptions::TimeLimitOptions(GameView &view, GameState &state, Dialogs &dialogs)
-    : m_view(view)
-    , m_state(state)
+TimeLimitOptions::TimeLimitOptions(GameModel &model, Dialogs &dialogs)
+    : m_model(model)
     , m_dialogs(dialogs)
 {
 }
 
 void TimeLimitOptions::unticktimes()
 {
-    m_view.setChecked(MenuCheck::Time30, false);
-    m_view.setChecked(MenuCheck::Time1, false);
-    m_view.setChecked(MenuCheck::Time130, false);
-    m_view.setChecked(MenuCheck::Time2, false);
+    m_model.setCheckedLimit(-1);
 }
 
 void TimeLimitOptions::showLimitWhileWaiting()
 {
-    if (!m_view.timerEnabled())
-        m_view.setCaption(ValueLabel::Time, m_state.TimeLimit);
+    if (!m_model.ticking())
+        m_model.setClock(m_model.timeLimit());
 }
 
-void TimeLimitOptions::choose(MenuCheck item, const QString &limit)
+void TimeLimitOptions::setTimeLimit(int row)
 {
-    unticktimes();
-    m_state.TimeLimit = limit;
-    m_view.setChecked(item, true);
+    m_model.setTimeLimit(Fixed.at(row));
+    m_model.setCheckedLimit(row);
     showLimitWhileWaiting();
 }
 
-void TimeLimitOptions::mnu30_Click()
-{
-    choose(MenuCheck::Time30, QStringLiteral("00:30"));
-}
-
-void TimeLimitOptions::mnu1_Click()
-{
-    choose(MenuCheck::Time1, QStringLiteral("01:00"));
-}
-
-void TimeLimitOptions::mnu130_Click()
-{
-    choose(MenuCheck::Time130, QStringLiteral("01:30"));
-}
-
-void TimeLimitOptions::mnu2_Click()
-{
-    choose(MenuCheck::Time2, QStringLiteral("02:00"));
-}
-
-std::optional<QString> TimeLimitOptions::customLimit(const QString &typed)
-{
-    static const QRegularExpression Pattern(QStringLiteral("^([0-9]{1,2}):([0-9]{1,2})$"));
-    const QRegularExpressionMatch match = Pattern.match(typed.trimmed());
-    if (!match.hasMatch())
-        return std::nullopt;
-    return match.captured(1).rightJustified(2, QLatin1Char('0')) + QLatin1Char(':')
-        + match.captured(2).rightJustified(2, QLatin1Char('0'));
-}
-
-void TimeLimitOptions::mnuCustom_Click()
+void TimeLimitOptions::chooseCustomLimit()
 {
     unticktimes();
     const QString typed = m_dialogs.askText(QStringLiteral("Please enter the length of a game in the format 'MM:SS'."),
                                             QStringLiteral("Time Limit"), QStringLiteral("MM:SS"), Dialogs::AnyLength);
-    if (const auto limit = customLimit(typed)) {
-        m_state.TimeLimit = *limit;
-        unticktimes();
-    } else {
+    if (const auto limit = ClockTime::parse(typed))
+        m_model.setTimeLimit(*limit);
+    else
         m_dialogs.inform(QStringLiteral("You entered the time in the wrong format"), QStringLiteral("Zentile"));
-    }
     showLimitWhileWaiting();
 }

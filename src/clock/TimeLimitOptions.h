@@ -2,37 +2,38 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QString>
+#include "core/ClockTime.h"
 
-#include <optional>
+#include <array>
 
 class Dialogs;
-class GameView;
-struct GameState;
-enum class MenuCheck;
+class GameModel;
 
-// The "Time Limit" menu: four fixed lengths and a typed one.
+// The "Time Limit" menu: the fixed lengths below, one menu entry each, and a typed one.
 class TimeLimitOptions
 {
 public:
-    TimeLimitOptions(GameView &view, GameState &state, Dialogs &dialogs);
+    static constexpr auto Fixed = std::to_array<ClockTime>({
+        {0, 30},
+        {1, 0},
+        {1, 30},
+        {2, 0},
+    });
+    // The row every start-up begins with.
+    static constexpr int DefaultRow = 3;
 
-    void mnu30_Click();
-    void mnu1_Click();
-    void mnu130_Click();
-    void mnu2_Click();
-    void mnuCustom_Click();
-    // Removes the check marks of the four fixed lengths.
+    TimeLimitOptions(GameModel &model, Dialogs &dialogs);
+
+    // Row `row` of the fixed lengths, checked.
+    void setTimeLimit(int row);
+    // Asks for a length typed as "MM:SS"; a refused text keeps the limit.
+    void chooseCustomLimit();
+    // Removes the check mark of every fixed length.
     void unticktimes();
 
-    // The limit a typed "M:S" text stands for, with two digits a field; nothing if the clock cannot count it.
-    static std::optional<QString> customLimit(const QString &typed);
-
 private:
-    void choose(MenuCheck item, const QString &limit);
     void showLimitWhileWaiting();
 
-    GameView &m_view;
-    GameState &m_state;
+    GameModel &m_model;
     Dialogs &m_dialogs;
 };

@@ -27,12 +27,15 @@ char Cp1252::encodeChar(char32_t codePoint)
     return '?';
 }
 
-QByteArray Cp1252::encode(const QString &text)
+QByteArray Cp1252::encode(const QString &text, qsizetype maxLength)
 {
     QByteArray bytes;
     bytes.reserve(text.size());
-    for (const char32_t codePoint : text.toUcs4())
+    for (const char32_t codePoint : text.toUcs4()) {
+        if (bytes.size() == maxLength)
+            break;
         bytes.append(encodeChar(codePoint));
+    }
     return bytes;
 }
 

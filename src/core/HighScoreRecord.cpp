@@ -30,13 +30,7 @@ HighScoreRecord HighScoreRecord::fromBytes(QByteArrayView bytes)
 
 QByteArray HighScoreRecord::encodeName(const QString &name)
 {
-    QByteArray bytes;
-    for (const char32_t codePoint : name.toUcs4()) {
-        if (bytes.size() == NameLength)
-            break;
-        bytes.append(Cp1252::encodeChar(codePoint));
-    }
-    return bytes.leftJustified(NameLength, ' ');
+    return Cp1252::encode(name, NameLength).leftJustified(NameLength, ' ');
 }
 
 QString HighScoreRecord::displayName() const

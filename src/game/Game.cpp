@@ -4,24 +4,25 @@
 
 #include "core/RegularFile.h"
 
-Game::Game(GameView &view, Dialogs &dialogs, RandomSource &random, const QString &dataDir)
+Game::Game(Dialogs &dialogs, RandomSource &random, const QString &dataDir)
     : letters(random)
-    , grid(view, state, letters)
-    , scoring(view, dialogs)
-    , selection(view, state, scoring)
-    , submission(view, state, selection)
+    , grid(model, letters)
+    , scoring(model, dialogs)
+    , selection(model, scoring)
+    , submission(model)
     , dictionary(dataDir, dialogs)
-    , highScores(view, dialogs, state, dataDir)
-    , clock(view, state, dialogs, grid, selection, highScores, dictionary)
-    , timeLimits(view, state, dialogs)
+    , wordOffer(model, dialogs, dictionary)
+    , highScores(model, dialogs, dataDir)
+    , run(model, grid, highScores, wordOffer)
+    , countdown(model, run)
+    , timeLimits(model, dialogs)
 {
     // The data files are written from here on: a file-size limit must fail a write, not end the game.
     RegularFile::keepSizeLimitSignalHarmless();
 }
 
-void Game::Form_Load()
+void Game::setUp()
 {
-    state.TimeLimit = QStringLiteral("02:00");
-    grid.MakeGrid();
-    grid.PopulateTiles();
+    timeLimits.setTimeLimit(TimeLimitOptions::DefaultRow);
+    run.newBoard();
 }

@@ -4,39 +4,42 @@
 
 #include "board/LetterGenerator.h"
 #include "board/TileGrid.h"
-#include "clock/GameClock.h"
+#include "clock/Countdown.h"
+#include "clock/GameRun.h"
 #include "clock/TimeLimitOptions.h"
-#include "core/GameState.h"
+#include "core/GameModel.h"
 #include "play/Dictionary.h"
 #include "play/TileSelection.h"
+#include "play/WordOffer.h"
 #include "play/WordScoring.h"
 #include "play/WordSubmission.h"
 #include "scores/HighScores.h"
 
 class Dialogs;
-class GameView;
 class RandomSource;
 
-// The whole game behind the window: the state its handlers share and the parts that own
-// the handlers. The window wires each control straight to its part's handler.
+// The whole game behind the window: its model and the parts that change it. The window
+// calls the parts and shows the model.
 class Game
 {
 public:
-    Game(GameView &view, Dialogs &dialogs, RandomSource &random, const QString &dataDir);
+    Game(Dialogs &dialogs, RandomSource &random, const QString &dataDir);
     Game(const Game &) = delete;
     Game &operator=(const Game &) = delete;
 
-    // The start-up sequence: the limit "02:00", the board built, then dealt.
-    void Form_Load();
+    // The start-up sequence: the default limit, then a first deal.
+    void setUp();
 
-    GameState state;
+    GameModel model;
     LetterGenerator letters;
     TileGrid grid;
     WordScoring scoring;
-    TileSelection selection;    // l_Click, cmdClear_Click
-    WordSubmission submission;  // cmdEnter_Click, l_DblClick
+    TileSelection selection;     // pickTile, clearWord
+    WordSubmission submission;   // submitWord
     Dictionary dictionary;
-    HighScores highScores;      // mnuScores_Click, mnuReset_Click
-    GameClock clock;            // cmdStart_Click, cmdFinish_Click, tmrPlay_Timer, mnuNew_Click
-    TimeLimitOptions timeLimits; // mnu30_Click ... mnuCustom_Click
+    WordOffer wordOffer;
+    HighScores highScores;       // showTable, confirmReset
+    GameRun run;                 // startGame, finishGame, newBoard
+    Countdown countdown;         // tick
+    TimeLimitOptions timeLimits; // setTimeLimit, chooseCustomLimit
 };

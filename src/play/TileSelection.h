@@ -2,28 +2,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QtGlobal>
-
-class GameView;
+class GameModel;
 class WordScoring;
-struct GameState;
 
 // Picks tiles that touch into the current word, and clears it.
 class TileSelection
 {
 public:
-    TileSelection(GameView &view, GameState &state, WordScoring &scoring);
+    TileSelection(GameModel &model, WordScoring &scoring);
 
-    // A click on tile `index`: extends the word, or starts a new one from a tile that does not touch.
-    void l_Click(int index);
-    // Unmarks every tile and empties the word and its score.
-    void cmdClear_Click();
-
-    // True for two different tiles whose rows and columns each differ by at most one.
-    static bool adjacent(int a, int b);
+    // Extends the word with tile `index`, or starts a new one from a tile that does not touch
+    // the last one picked. Ignored while no game runs and for tiles already in the word.
+    void pickTile(int index);
+    // The Clear command: empties the word and its points and bonus.
+    void clearWord();
 
 private:
-    GameView &m_view;
-    GameState &m_state;
+    GameModel &m_model;
     WordScoring &m_scoring;
+    // Kept across words, games and deals: only the next pick's touching is measured from it.
+    int m_lastTile = 0;
 };

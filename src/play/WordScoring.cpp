@@ -2,9 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "play/WordScoring.h"
 
-#include "core/CaptionNumber.h"
 #include "core/Dialogs.h"
-#include "core/GameView.h"
+#include "core/GameModel.h"
 
 #include <array>
 
@@ -39,34 +38,29 @@ constexpr std::array<WordScoring::LetterValue, 26> Letters = {{
     {10, 10}, // Z
 }};
 
-void addTo(GameView &view, ValueLabel label, int amount)
-{
-    view.setCaption(label, CaptionNumber::text(CaptionNumber::value(view.caption(label)) + amount));
-}
-
 } // namespace
 
-WordScoring::WordScoring(GameView &view, Dialogs &dialogs)
-    : m_view(view)
+WordScoring::WordScoring(GameModel &model, Dialogs &dialogs)
+    : m_model(model)
     , m_dialogs(dialogs)
 {
 }
 
-std::optional<WordScoring::LetterValue> WordScoring::valueOf(const QString &letter)
+std::optional<WordScoring::LetterValue> WordScoring::valueOf(QChar letter)
 {
-    if (letter.size() != 1 || letter.at(0) < QLatin1Char('A') || letter.at(0) > QLatin1Char('Z'))
+    if (letter < QLatin1Char('A') || letter > QLatin1Char('Z'))
         return std::nullopt;
-    return Letters[letter.at(0).unicode() - 'A'];
+    return Letters[letter.unicode() - 'A'];
 }
 
-void WordScoring::AddCurrentScore(const QString &letter)
+void WordScoring::AddCurrentScore(QChar letter)
 {
     const auto value = valueOf(letter);
     if (!value) {
         m_dialogs.inform(letter, QStringLiteral("Zentile"));
         return;
     }
-    addTo(m_view, ValueLabel::ThisScore, value->points);
+    m_model.setWordScore(m_model.wordScore() + value->points);
     if (value->bonusSeconds > 0)
-        addTo(m_view, ValueLabel::AddTime, value->bonusSeconds);
+        m_model.setTimeBonus(m_model.timeBonus() + value->bonusSeconds);
 }

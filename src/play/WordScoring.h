@@ -7,7 +7,7 @@
 #include <optional>
 
 class Dialogs;
-class GameView;
+class GameModel;
 
 // The letters' points and bonus seconds, added up while a word is picked.
 class WordScoring
@@ -19,15 +19,15 @@ public:
         int bonusSeconds;
     };
 
-    WordScoring(GameView &view, Dialogs &dialogs);
+    WordScoring(GameModel &model, Dialogs &dialogs);
 
-    // Adds the letter's points and bonus to the current word's; any other text is shown in a box.
-    void AddCurrentScore(const QString &letter);
+    // Adds the letter's points and bonus to the current word's; any other character is shown in a box.
+    void AddCurrentScore(QChar letter);
 
-    // The value of one capital letter A to Z; nothing for any other text.
-    static std::optional<LetterValue> valueOf(const QString &letter);
+    // The value of one capital letter A to Z; nothing for any other character.
+    static std::optional<LetterValue> valueOf(QChar letter);
 
 private:
-    GameView &m_view;
+    GameModel &m_model;
     Dialogs &m_dialogs;
 };

@@ -2,47 +2,33 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "play/WordSubmission.h"
 
-#include "core/CaptionNumber.h"
-#include "core/GameState.h"
-#include "core/ClockText.h"
-#include "play/TileSelection.h"
-#include "core/GameView.h"
+#include "core/GameModel.h"
 
-WordSubmission::WordSubmission(GameView &view, GameState &state, TileSelection &selection)
-    : m_view(view)
-    , m_state(state)
-    , m_selection(selection)
+WordSubmission::WordSubmission(GameModel &model)
+    : m_model(model)
 {
 }
 
-void WordSubmission::cmdEnter_Click()
+void WordSubmission::submitWord()
 {
-    const QString word = m_view.caption(ValueLabel::Word);
-    if (word.size() > 2) {
-        const int count = m_view.wordCount();
-        int played = -1;
-        for (int i = 0; i < count && played < 0; ++i) {
-            if (m_view.wordAt(i) == word)
-                played = i;
-        }
-        if (played >= 0) {
-            m_view.selectWord(played);
-        } else {
-            // The list is searched by selecting each entry in turn; the last one stays selected.
-            if (count > 0)
-                m_view.selectWord(count - 1);
-            m_view.addWord(word);
-            const qint64 total = CaptionNumber::value(m_view.caption(ValueLabel::Score))
-                + CaptionNumber::value(m_view.caption(ValueLabel::ThisScore));
-            m_view.setCaption(ValueLabel::Score, CaptionNumber::text(total));
-
-            // Counted from the clock as it reads now, not from the last tick.
-            const ClockText remaining = ClockText::parse(m_view.caption(ValueLabel::Time))
-                                            .plusSeconds(CaptionNumber::value(m_view.caption(ValueLabel::AddTime)));
-            m_state.MinutesLeft = remaining.minutes;
-            m_state.SecondsLeft = remaining.seconds;
-            m_view.setCaption(ValueLabel::Time, remaining.toString());
-        }
+    const QString word = m_model.word();
+    const qsizetype count = m_model.playedWords().size();
+    const qsizetype played = m_model.playedWords().indexOf(word);
+    if (word.size() <= 2) {
+        emit m_model.wordRefused(word, GameModel::Refusal::TooShort);
+    } else if (played >= 0) {
+        m_model.highlightWord(int(played));
+        emit m_model.wordRefused(word, GameModel::Refusal::AlreadyPlayed);
+    } else {
+        // The list is searched by singling out each entry in turn; the last one stays so.
+        if (count > 0)
+            m_model.highlightWord(int(count - 1));
+        const qint64 points = m_model.wordScore();
+        m_model.addPlayedWord(word);
+        m_model.setScore(m_model.score() + points);
+        // Counted from the clock as it reads now, not from the last tick.
+        m_model.setClock(m_model.clock().plusSeconds(m_model.timeBonus()));
+        emit m_model.wordAccepted(word, points, m_model.score());
     }
-    m_selection.cmdClear_Click();
+    m_model.clearWord();
 }

@@ -2,23 +2,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-class GameView;
-class TileSelection;
-struct GameState;
+class GameModel;
 
 // Lists a new word of three letters or more, scores it and lengthens the clock.
 class WordSubmission
 {
 public:
-    WordSubmission(GameView &view, GameState &state, TileSelection &selection);
+    explicit WordSubmission(GameModel &model);
 
     // Submits the current word, then clears it whether or not it was taken.
-    void cmdEnter_Click();
-    // A double click on any tile submits the current word.
-    void l_DblClick(int /*index*/) { cmdEnter_Click(); }
+    void submitWord();
 
 private:
-    GameView &m_view;
-    GameState &m_state;
-    TileSelection &m_selection;
+    GameModel &m_model;
 };

@@ -2,10 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scores/HighScores.h"
 
-#include "core/CaptionNumber.h"
-#include "core/GameState.h"
+#include "core/ClockTime.h"
 #include "core/Dialogs.h"
-#include "core/GameView.h"
+#include "core/GameModel.h"
 
 #include <QDir>
 
@@ -17,10 +16,9 @@ const QString Title = QStringLiteral("Zentile");
 
 } // namespace
 
-HighScores::HighScores(GameView &view, Dialogs &dialogs, GameState &state, const QString &dataDir)
-    : m_view(view)
+HighScores::HighScores(GameModel &model, Dialogs &dialogs, const QString &dataDir)
+    : m_model(model)
     , m_dialogs(dialogs)
-    , m_state(state)
     , m_file(dataDir)
 {
 }
@@ -33,7 +31,6 @@ std::optional<HighScoreFile::Table> HighScores::readTable()
         report(QStringLiteral("The high scores could not be read from %1: %2."), error);
         return std::nullopt;
     }
-    m_state.HighScoreBuffer = table->back();
     return table;
 }
 
@@ -41,14 +38,7 @@ void HighScores::updateTable(const std::function<bool(HighScoreFile::Table &)> &
 {
     QString error;
     QString about;
-    const bool saved = m_file.update(
-        [&](HighScoreFile::Table &table) {
-            const bool changed = change(table);
-            m_state.HighScoreBuffer = table.back();
-            return changed;
-        },
-        &error, &about);
-    if (!saved)
+    if (!m_file.update(change, &error, &about))
         report(failure, error, about);
 }
 
@@ -86,7 +76,7 @@ void HighScores::CheckHighScore()
     auto table = readTable();
     if (!table)
         return;
-    const qint64 score = CaptionNumber::value(m_view.caption(ValueLabel::Score));
+    const qint64 score = m_model.score();
     if (placeFor(*table, score) < 0)
         return;
     // The file stays as it was until the name is known.
@@ -102,19 +92,19 @@ QString HighScores::tableText(const HighScoreFile::Table &table)
     const QString gap(8, QLatin1Char(' '));
     QString text = QStringLiteral("Rank     Score       Name\r\n\r\n");
     for (const HighScoreRecord &record : table) {
-        text += CaptionNumber::padded(record.Rank, 2) + QLatin1Char('.') + gap + CaptionNumber::padded(record.Score, 5)
+        text += paddedNumber(record.Rank, 2) + QLatin1Char('.') + gap + paddedNumber(record.Score, 5)
             + gap + record.displayName() + QStringLiteral("\r\n");
     }
     return text;
 }
 
-void HighScores::mnuScores_Click()
+void HighScores::showTable()
 {
     if (const auto table = readTable())
         m_dialogs.inform(tableText(*table), QStringLiteral("Zentile - High Scores"));
 }
 
-void HighScores::mnuReset_Click()
+void HighScores::confirmReset()
 {
     if (m_dialogs.confirm(QStringLiteral("Are you sure you want to reset your high scores?"),
                           QStringLiteral("Reset High Scores")))

@@ -5,21 +5,20 @@
 #include "scores/HighScoreFile.h"
 
 class Dialogs;
-class GameView;
-struct GameState;
+class GameModel;
 
 // Enters a final score into the table, shows the table and resets it.
 class HighScores
 {
 public:
-    HighScores(GameView &view, Dialogs &dialogs, GameState &state, const QString &dataDir);
+    HighScores(GameModel &model, Dialogs &dialogs, const QString &dataDir);
 
-    const HighScoreFile &file() const { return m_file; }
-
-    // Puts the score shown in the window into the table under a name the player types.
+    // Puts the game's score into the table under a name the player types.
     void CheckHighScore();
-    void mnuScores_Click();
-    void mnuReset_Click();
+    // The table in a box, or why it cannot be read.
+    void showTable();
+    // Asks, then empties the table.
+    void confirmReset();
     // Writes the empty table.
     void ResetScores();
 
@@ -37,8 +36,7 @@ private:
     // Shows `failure` with the path it is about (the table's when empty) and the reason filled in.
     void report(const QString &failure, const QString &error, const QString &about = {});
 
-    GameView &m_view;
+    GameModel &m_model;
     Dialogs &m_dialogs;
-    GameState &m_state;
     HighScoreFile m_file;
 };

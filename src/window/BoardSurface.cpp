@@ -17,19 +17,6 @@ BoardSurface::BoardSurface(QWidget *parent)
     setObjectName(QStringLiteral("board"));
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(QStringLiteral("Board"));
-    l[0] = makeTile(0);
-    l[0]->setGeometry(Twips::toPixels(240, 240, 255, 255));
-}
-
-TileLabel *BoardSurface::makeTile(int index)
-{
-    auto *tile = new TileLabel(index, this);
-    tile->setAlignment(Qt::AlignCenter);
-    if (index > 0) {
-        tile->setGeometry(l[0]->geometry());
-        tile->hide();
-    }
-    return tile;
 }
 
 QRect BoardSurface::tileRect(int index) const
@@ -37,41 +24,35 @@ QRect BoardSurface::tileRect(int index) const
     return l[index]->geometry();
 }
 
-void BoardSurface::createTile(int index)
+void BoardSurface::MakeGrid()
 {
-    l[index] = makeTile(index);
+    for (int i = 0; i < Board::TileCount; ++i)
+        AddTile(i);
 }
 
-QRect BoardSurface::tileGeometry(int index) const
+void BoardSurface::AddTile(int n)
 {
-    return Twips::fromPixels(l[index]->geometry());
+    l[n] = new TileLabel(n, this);
+    l[n]->setAlignment(Qt::AlignCenter);
+    l[n]->setGeometry(Twips::tileAt(Board::rowOf(n), Board::columnOf(n)));
+    l[n]->show();
 }
 
-void BoardSurface::setTileGeometry(int index, const QRect &twips)
+void BoardSurface::showLetters(const QString &letters)
 {
-    l[index]->setGeometry(Twips::toPixels(twips));
-}
-
-void BoardSurface::showTile(int index)
-{
-    l[index]->show();
-}
-
-QString BoardSurface::tileCaption(int index) const
-{
-    return l[index]->text();
-}
-
-void BoardSurface::setTileCaption(int index, const QString &letter)
-{
-    l[index]->setText(letter);
-    if (m_cursor == index && m_cursorShown)
+    for (int i = 0; i < Board::TileCount; ++i)
+        l[i]->setText(letters.at(i));
+    if (m_cursorShown)
         showCursor();
 }
 
-bool BoardSurface::tileMarked(int index) const
+void BoardSurface::showWord(const QList<int> &tiles)
 {
-    return l[index]->frameShape() == QFrame::Box;
+    for (const int tile : std::as_const(m_wordTiles))
+        setTileMarked(tile, tiles.contains(tile));
+    for (const int tile : tiles)
+        setTileMarked(tile, true);
+    m_wordTiles = tiles;
 }
 
 void BoardSurface::setTileMarked(int index, bool marked)
@@ -98,10 +79,10 @@ void BoardSurface::showCursor()
 
 void BoardSurface::moveCursor(int rows, int columns)
 {
-    const int row = std::clamp(m_cursor / BoardSide + rows, 0, BoardSide - 1);
-    const int column = std::clamp(m_cursor % BoardSide + columns, 0, BoardSide - 1);
+    const int row = std::clamp(Board::rowOf(m_cursor) + rows, 0, Board::Side - 1);
+    const int column = std::clamp(Board::columnOf(m_cursor) + columns, 0, Board::Side - 1);
     const QRect before = tileRect(m_cursor);
-    m_cursor = row * BoardSide + column;
+    m_cursor = row * Board::Side + column;
     showCursor();
     update(before.united(tileRect(m_cursor)).adjusted(-2, -2, 2, 2));
     if (before != tileRect(m_cursor))
@@ -128,7 +109,7 @@ void BoardSurface::announceCursor()
 
 QRect BoardSurface::tilesArea() const
 {
-    return tileRect(0).united(tileRect(TileCount - 1));
+    return tileRect(0).united(tileRect(Board::TileCount - 1));
 }
 
 void BoardSurface::keyPressEvent(QKeyEvent *event)

@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/GameState.h"
-#include "core/TileView.h"
+#include "core/Board.h"
+
+#include <QList>
 
 #include <QWidget>
 
@@ -11,11 +12,11 @@
 
 class TileLabel;
 
-// The window's client area and the owner of the 400 tiles: it creates, captions and marks
+// The window's client area and the owner of the 400 tiles: it lays out, captions and marks
 // them, passes on their clicks and lets the keyboard play them. Tiles take their font and
 // colour from it. Arrows move a cursor over the board, Space picks, Return submits,
 // Escape clears.
-class BoardSurface : public QWidget, public TileView
+class BoardSurface : public QWidget
 {
     Q_OBJECT
 
@@ -33,15 +34,14 @@ public:
     // Takes the focus with the cursor shown, as a game starts.
     void takeFocusForPlay();
 
-    // TileView
-    void createTile(int index) override;
-    QRect tileGeometry(int index) const override;
-    void setTileGeometry(int index, const QRect &twips) override;
-    void showTile(int index) override;
-    QString tileCaption(int index) const override;
-    void setTileCaption(int index, const QString &letter) override;
-    bool tileMarked(int index) const override;
-    void setTileMarked(int index, bool marked) override;
+    // Creates the 400 tiles, each at its row and column.
+    void MakeGrid();
+    // Creates tile `n` and places it at its row and column.
+    void AddTile(int n);
+    // One letter a tile, row by row.
+    void showLetters(const QString &letters);
+    // Borders exactly the tiles of the current word.
+    void showWord(const QList<int> &tiles);
 
 signals:
     void tileClicked(int index);
@@ -57,7 +57,7 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
 
 private:
-    TileLabel *makeTile(int index);
+    void setTileMarked(int index, bool marked);
     void moveCursor(int rows, int columns);
     // Keeps what a screen reader says of tile `index` in step with its caption and mark.
     void describeTile(int index);
@@ -68,7 +68,8 @@ private:
     // The rectangle the tiles cover, in pixels.
     QRect tilesArea() const;
 
-    std::array<TileLabel *, TileCount> l{};
+    std::array<TileLabel *, Board::TileCount> l{};
+    QList<int> m_wordTiles;
     int m_cursor = 0;
     bool m_cursorShown = false;
 };

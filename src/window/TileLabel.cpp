@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/TileLabel.h"
 
-#include "core/GameState.h"
+#include "core/Board.h"
 #include "window/BoardSurface.h"
 
 #include <QAccessible>
@@ -63,7 +63,7 @@ TileLabel::TileLabel(int index, BoardSurface *parent)
 
 QString TileLabel::spokenName() const
 {
-    QString name = QStringLiteral("%1, row %2, column %3").arg(text()).arg(m_index / BoardSide + 1).arg(m_index % BoardSide + 1);
+    QString name = QStringLiteral("%1, row %2, column %3").arg(text()).arg(Board::rowOf(m_index) + 1).arg(Board::columnOf(m_index) + 1);
     if (frameShape() == QFrame::Box)
         name += QStringLiteral(", in the current word");
     return name;

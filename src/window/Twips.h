@@ -4,7 +4,7 @@
 
 #include <QRect>
 
-// The game lays itself out in twips (1/1440 inch); the window draws 15 of them to a pixel.
+// The window is laid out in twips (1/1440 inch) and drawn at 15 of them to a pixel.
 namespace Twips {
 
 inline constexpr int PerPixel = 15;
@@ -14,14 +14,13 @@ constexpr QRect toPixels(int left, int top, int width, int height)
     return {left / PerPixel, top / PerPixel, width / PerPixel, height / PerPixel};
 }
 
-constexpr QRect toPixels(const QRect &twips)
-{
-    return toPixels(twips.x(), twips.y(), twips.width(), twips.height());
-}
+// The board's tiles: squares side by side from the surface's top-left margin.
+inline constexpr int TileSize = 345;
+inline constexpr int BoardMargin = 240;
 
-constexpr QRect fromPixels(const QRect &pixels)
+constexpr QRect tileAt(int row, int column)
 {
-    return {pixels.x() * PerPixel, pixels.y() * PerPixel, pixels.width() * PerPixel, pixels.height() * PerPixel};
+    return toPixels(BoardMargin + column * TileSize, BoardMargin + row * TileSize, TileSize, TileSize);
 }
 
 } // namespace Twips

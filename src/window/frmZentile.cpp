@@ -76,6 +76,14 @@ QAction *makeSeparator(QMenu *menu, const char *name)
     return separator;
 }
 
+// "mnu30" for 00:30, "mnu1" for 01:00, "mnu130" for 01:30.
+QByteArray limitItemName(const ClockTime &limit)
+{
+    const QString digits = limit.minutes == 0 ? QString::number(limit.seconds)
+                                              : QString::number(limit.minutes) + (limit.seconds == 0 ? QString() : paddedNumber(limit.seconds, 2));
+    return "mnu" + digits.toLatin1();
+}
+
 QAction *makeCheckable(QMenu *menu, const char *name, const QString &text, bool checked)
 {
     QAction *action = makeAction(menu, name, text);
@@ -114,8 +122,9 @@ frmZentile::frmZentile(WindowServices services, QWidget *parent)
     buildMenus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    m_game = std::make_unique<Game>(*this, *m_services.dialogs, *m_services.random, m_services.dataDir);
+    m_game = std::make_unique<Game>(*m_services.dialogs, *m_services.random, m_services.dataDir);
     wire();
+    listen(m_game->model);
     Form_Load();
 }
 
@@ -139,6 +148,7 @@ void frmZentile::buildControls()
     }
     m_board->setPalette(letters);
     setCentralWidget(m_board);
+    m_board->MakeGrid();
 
     tmrPlay = new QTimer(this);
     tmrPlay->setObjectName(QStringLiteral("tmrPlay"));
@@ -210,10 +220,8 @@ void frmZentile::buildMenus()
     mnuOptions->setObjectName(QStringLiteral("mnuOptions"));
     mnuTime = mnuOptions->addMenu(QStringLiteral("Time Limit"));
     mnuTime->setObjectName(QStringLiteral("mnuTime"));
-    mnu30 = makeCheckable(mnuTime, "mnu30", QStringLiteral("00:30"), false);
-    mnu1 = makeCheckable(mnuTime, "mnu1", QStringLiteral("01:00"), false);
-    mnu130 = makeCheckable(mnuTime, "mnu130", QStringLiteral("01:30"), false);
-    mnu2 = makeCheckable(mnuTime, "mnu2", QStringLiteral("02:00"), true);
+    for (const ClockTime &limit : TimeLimitOptions::Fixed)
+        m_limitItems.push_back(makeCheckable(mnuTime, limitItemName(limit).constData(), limit.text(), false));
     mnuSeperator2 = makeSeparator(mnuTime, "mnuSeperator2");
     mnuCustom = makeAction(mnuTime, "mnuCustom", QStringLiteral("Custom"));
     mnuSeperator3 = makeSeparator(mnuOptions, "mnuSeperator3");
@@ -231,35 +239,32 @@ void frmZentile::buildMenus()
 
 void frmZentile::wire()
 {
-    Game &game = *m_game;
     const auto on = [this](auto *sender, auto signal, auto handler) { connect(sender, signal, this, handler); };
 
-    on(m_board, &BoardSurface::tileClicked, [&game](int index) { game.selection.l_Click(index); });
-    on(m_board, &BoardSurface::pickRequested, [&game](int index) { game.selection.l_Click(index); });
-    on(m_board, &BoardSurface::tileDoubleClicked, [&game](int index) { game.submission.l_DblClick(index); });
+    on(m_board, &BoardSurface::tileClicked, &frmZentile::l_Click);
+    on(m_board, &BoardSurface::pickRequested, &frmZentile::l_Click);
+    on(m_board, &BoardSurface::tileDoubleClicked, &frmZentile::l_DblClick);
     // Return and Escape stand for the buttons, and act only when those could be pressed.
-    on(m_board, &BoardSurface::submitRequested, [this, &game] {
+    on(m_board, &BoardSurface::submitRequested, [this] {
         if (cmdEnter->isEnabled())
-            game.submission.cmdEnter_Click();
+            cmdEnter_Click();
     });
-    on(m_board, &BoardSurface::clearRequested, [this, &game] {
+    on(m_board, &BoardSurface::clearRequested, [this] {
         if (cmdClear->isEnabled())
-            game.selection.cmdClear_Click();
+            cmdClear_Click();
     });
-    on(cmdEnter, &QPushButton::clicked, [&game] { game.submission.cmdEnter_Click(); });
-    on(cmdClear, &QPushButton::clicked, [&game] { game.selection.cmdClear_Click(); });
-    on(cmdStart, &QPushButton::clicked, [&game] { game.clock.cmdStart_Click(); });
-    on(cmdFinish, &QPushButton::clicked, [&game] { game.clock.cmdFinish_Click(); });
-    on(tmrPlay, &QTimer::timeout, [&game] { game.clock.tmrPlay_Timer(); });
+    on(cmdEnter, &QPushButton::clicked, &frmZentile::cmdEnter_Click);
+    on(cmdClear, &QPushButton::clicked, &frmZentile::cmdClear_Click);
+    on(cmdStart, &QPushButton::clicked, &frmZentile::cmdStart_Click);
+    on(cmdFinish, &QPushButton::clicked, &frmZentile::cmdFinish_Click);
+    on(tmrPlay, &QTimer::timeout, &frmZentile::tmrPlay_Timer);
 
-    on(mnuNew, &QAction::triggered, [&game] { game.clock.mnuNew_Click(); });
-    on(mnuScores, &QAction::triggered, [&game] { game.highScores.mnuScores_Click(); });
-    on(mnuReset, &QAction::triggered, [&game] { game.highScores.mnuReset_Click(); });
-    on(mnu30, &QAction::triggered, [&game] { game.timeLimits.mnu30_Click(); });
-    on(mnu1, &QAction::triggered, [&game] { game.timeLimits.mnu1_Click(); });
-    on(mnu130, &QAction::triggered, [&game] { game.timeLimits.mnu130_Click(); });
-    on(mnu2, &QAction::triggered, [&game] { game.timeLimits.mnu2_Click(); });
-    on(mnuCustom, &QAction::triggered, [&game] { game.timeLimits.mnuCustom_Click(); });
+    on(mnuNew, &QAction::triggered, &frmZentile::mnuNew_Click);
+    on(mnuScores, &QAction::triggered, &frmZentile::mnuScores_Click);
+    on(mnuReset, &QAction::triggered, &frmZentile::mnuReset_Click);
+    for (std::size_t row = 0; row < m_limitItems.size(); ++row)
+        on(m_limitItems[row], &QAction::triggered, [this, row] { mnuTimeLimit_Click(int(row)); });
+    on(mnuCustom, &QAction::triggered, &frmZentile::mnuCustom_Click);
     on(mnuExit, &QAction::triggered, &frmZentile::mnuExit_Click);
     on(mnuOnlineHelp, &QAction::triggered, &frmZentile::mnuOnlineHelp_Click);
     // "Allow Add Words" shows its mark and does nothing: choosing it must not clear the mark.
@@ -274,14 +279,72 @@ void frmZentile::wire()
        });
 }
 
+void frmZentile::listen(const GameModel &model)
+{
+    const auto on = [this, &model](auto signal, auto handler) { connect(&model, signal, this, handler); };
+    const auto number = [](QLabel *label) { return [label](qint64 value) { label->setText(QString::number(value)); }; };
+
+    on(&GameModel::scoreChanged, number(lblScore));
+    on(&GameModel::wordScoreChanged, number(lblThisScore));
+    on(&GameModel::timeBonusChanged, number(lblAddTime));
+    on(&GameModel::clockChanged, [this](ClockTime clock) { lblTime->setText(clock.text()); });
+    on(&GameModel::wordChanged, [this](const QString &word, const QList<int> &tiles) {
+        m_board->showWord(tiles);
+        lblWord->setText(word);
+    });
+    on(&GameModel::boardDealt, [this, &model] { m_board->showLetters(model.letters()); });
+    // Told of changes only, so a Finish during a game keeps the running timer's rhythm.
+    on(&GameModel::tickingChanged, [this](bool ticking) { ticking ? tmrPlay->start() : tmrPlay->stop(); });
+    on(&GameModel::phaseChanged, [this](GameModel::Phase phase) {
+        if (phase == GameModel::Phase::Waiting) {
+            fraStart->show();
+        } else if (phase == GameModel::Phase::Running) {
+            fraStart->hide();
+            // The next key plays the board rather than "Finish Game", where the focus would
+            // otherwise land as "Start Game" hides.
+            m_board->takeFocusForPlay();
+        }
+        const bool playing = phase != GameModel::Phase::Waiting;
+        for (QPushButton *button : {cmdEnter, cmdShuffle, cmdClear})
+            button->setEnabled(playing);
+    });
+    on(&GameModel::playedWordAdded, [this](const QString &word) {
+        lstWords->addItem(word);
+        // Heard by a screen reader as the list's description changes.
+        lstWords->setAccessibleDescription(QStringLiteral("Last word played: %1").arg(word));
+    });
+    on(&GameModel::playedWordsCleared, [this] {
+        lstWords->clear();
+        lstWords->setAccessibleDescription(QString());
+    });
+    on(&GameModel::wordHighlighted, [this](int index) { lstWords->setCurrentRow(index); });
+    on(&GameModel::checkedLimitChanged, [this](int checked) {
+        for (std::size_t row = 0; row < m_limitItems.size(); ++row)
+            m_limitItems[row]->setChecked(int(row) == checked);
+    });
+}
+
 void frmZentile::Form_Load()
 {
-    m_game->Form_Load();
+    m_game->setUp();
     // The tiles are drawn beneath the frames that share the board with them.
     fraStart->raise();
     Frame1->raise();
     Frame2->raise();
 }
+
+void frmZentile::l_Click(int index) { m_game->selection.pickTile(index); }
+void frmZentile::l_DblClick(int) { m_game->submission.submitWord(); }
+void frmZentile::cmdEnter_Click() { m_game->submission.submitWord(); }
+void frmZentile::cmdClear_Click() { m_game->selection.clearWord(); }
+void frmZentile::cmdStart_Click() { m_game->run.startGame(); }
+void frmZentile::cmdFinish_Click() { m_game->run.finishGame(); }
+void frmZentile::tmrPlay_Timer() { m_game->countdown.tick(); }
+void frmZentile::mnuNew_Click() { m_game->run.newBoard(); }
+void frmZentile::mnuScores_Click() { m_game->highScores.showTable(); }
+void frmZentile::mnuReset_Click() { m_game->highScores.confirmReset(); }
+void frmZentile::mnuTimeLimit_Click(int row) { m_game->timeLimits.setTimeLimit(row); }
+void frmZentile::mnuCustom_Click() { m_game->timeLimits.chooseCustomLimit(); }
 
 void frmZentile::mnuExit_Click()
 {
@@ -292,141 +355,4 @@ void frmZentile::mnuOnlineHelp_Click()
 {
     // The desktop reports nothing useful when it cannot open the page, and neither do we.
     m_services.openUrl(QUrl(HelpAddress));
-}
-
-QLabel *frmZentile::label(ValueLabel which) const
-{
-    switch (which) {
-    case ValueLabel::Word:
-        return lblWord;
-    case ValueLabel::Score:
-        return lblScore;
-    case ValueLabel::ThisScore:
-        return lblThisScore;
-    case ValueLabel::AddTime:
-        return lblAddTime;
-    case ValueLabel::Time:
-        return lblTime;
-    }
-    Q_UNREACHABLE();
-}
-
-QAction *frmZentile::checkItem(MenuCheck item) const
-{
-    switch (item) {
-    case MenuCheck::Time30:
-        return mnu30;
-    case MenuCheck::Time1:
-        return mnu1;
-    case MenuCheck::Time130:
-        return mnu130;
-    case MenuCheck::Time2:
-        return mnu2;
-    case MenuCheck::AllowAddWords:
-        return mnuAdd;
-    }
-    Q_UNREACHABLE();
-}
-
-QString frmZentile::caption(ValueLabel which) const
-{
-    return label(which)->text();
-}
-
-void frmZentile::setCaption(ValueLabel which, const QString &text)
-{
-    label(which)->setText(text);
-}
-
-TileView &frmZentile::tiles()
-{
-    return *m_board;
-}
-
-void frmZentile::setButtonEnabled(WordButton button, bool enabled)
-{
-    switch (button) {
-    case WordButton::Enter:
-        cmdEnter->setEnabled(enabled);
-        break;
-    case WordButton::Shuffle:
-        cmdShuffle->setEnabled(enabled);
-        break;
-    case WordButton::Clear:
-        cmdClear->setEnabled(enabled);
-        break;
-    }
-}
-
-bool frmZentile::startPanelShown() const
-{
-    return !fraStart->isHidden();
-}
-
-void frmZentile::setStartPanelShown(bool shown)
-{
-    fraStart->setVisible(shown);
-    // A game has started: the next key plays the board rather than "Finish Game", where
-    // the focus would otherwise land as "Start Game" hides.
-    if (!shown)
-        m_board->takeFocusForPlay();
-}
-
-bool frmZentile::timerEnabled() const
-{
-    return tmrPlay->isActive();
-}
-
-void frmZentile::setTimerEnabled(bool enabled)
-{
-    // Enabling a running timer keeps its rhythm, as the next tick is already due.
-    if (!enabled)
-        tmrPlay->stop();
-    else if (!tmrPlay->isActive())
-        tmrPlay->start();
-}
-
-int frmZentile::wordCount() const
-{
-    return lstWords->count();
-}
-
-QString frmZentile::wordAt(int index) const
-{
-    const QListWidgetItem *item = lstWords->item(index);
-    return item ? item->text() : QString();
-}
-
-void frmZentile::addWord(const QString &word)
-{
-    lstWords->addItem(word);
-    // Heard by a screen reader as the list's description changes.
-    lstWords->setAccessibleDescription(QStringLiteral("Last word played: %1").arg(word));
-}
-
-void frmZentile::clearWords()
-{
-    lstWords->clear();
-    if (!lstWords->accessibleDescription().isEmpty())
-        lstWords->setAccessibleDescription(QString());
-}
-
-void frmZentile::selectWord(int index)
-{
-    lstWords->setCurrentRow(index);
-}
-
-int frmZentile::selectedWord() const
-{
-    return lstWords->currentRow();
-}
-
-bool frmZentile::isChecked(MenuCheck item) const
-{
-    return checkItem(item)->isChecked();
-}
-
-void frmZentile::setChecked(MenuCheck item, bool checked)
-{
-    checkItem(item)->setChecked(checked);
 }

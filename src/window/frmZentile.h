@@ -2,15 +2,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/GameView.h"
 #include "window/WindowServices.h"
 
 #include <QMainWindow>
 
 #include <memory>
+#include <vector>
 
 class BoardSurface;
 class Game;
+class GameModel;
 class QAction;
 class QFrame;
 class QLabel;
@@ -19,8 +20,9 @@ class QMenu;
 class QPushButton;
 class QTimer;
 
-// The game's one window: its controls, menus and the events that drive the game.
-class frmZentile : public QMainWindow, public GameView
+// The game's one window: its controls and menus show the game's model, and their events
+// call the game.
+class frmZentile : public QMainWindow
 {
     Q_OBJECT
 
@@ -35,34 +37,28 @@ public:
 
     Game &game() { return *m_game; }
 
-    // GameView
-    QString caption(ValueLabel label) const override;
-    void setCaption(ValueLabel label, const QString &text) override;
-    TileView &tiles() override;
-    void setButtonEnabled(WordButton button, bool enabled) override;
-    bool startPanelShown() const override;
-    void setStartPanelShown(bool shown) override;
-    bool timerEnabled() const override;
-    void setTimerEnabled(bool enabled) override;
-    int wordCount() const override;
-    QString wordAt(int index) const override;
-    void addWord(const QString &word) override;
-    void clearWords() override;
-    void selectWord(int index) override;
-    int selectedWord() const override;
-    bool isChecked(MenuCheck item) const override;
-    void setChecked(MenuCheck item, bool checked) override;
-
 private:
     void Form_Load();
     void buildControls();
     void buildMenus();
-    // Connects each control to the handler of the game's part that owns it.
+    // Connects each control to its event below, and the model to the controls that show it.
     void wire();
+    void listen(const GameModel &model);
+
+    void l_Click(int index);
+    void l_DblClick(int index);
+    void cmdEnter_Click();
+    void cmdClear_Click();
+    void cmdStart_Click();
+    void cmdFinish_Click();
+    void tmrPlay_Timer();
+    void mnuNew_Click();
+    void mnuScores_Click();
+    void mnuReset_Click();
+    void mnuTimeLimit_Click(int row);
+    void mnuCustom_Click();
     void mnuExit_Click();
     void mnuOnlineHelp_Click();
-    QLabel *label(ValueLabel which) const;
-    QAction *checkItem(MenuCheck item) const;
 
     WindowServices m_services;
     std::unique_ptr<Game> m_game;
@@ -96,10 +92,8 @@ private:
     QAction *mnuExit = nullptr;
     QMenu *mnuOptions = nullptr;
     QMenu *mnuTime = nullptr;
-    QAction *mnu30 = nullptr;
-    QAction *mnu1 = nullptr;
-    QAction *mnu130 = nullptr;
-    QAction *mnu2 = nullptr;
+    // mnu30, mnu1, mnu130, mnu2: one a row of the fixed time limits.
+    std::vector<QAction *> m_limitItems;
     QAction *mnuSeperator2 = nullptr;
     QAction *mnuCustom = nullptr;
     QAction *mnuSeperator3 = nullptr;

@@ -15,15 +15,17 @@ namespace {
 void pickWord(TestGame &g, int row, const QString &word)
 {
     for (int i = 0; i < word.size(); ++i) {
-        g.view.tileData[row * BoardSide + i].caption = word.at(i);
-        g.game.selection.l_Click(row * BoardSide + i);
+        QString letters = g.model.letters();
+        letters[row * Board::Side + i] = word.at(i);
+        g.model.dealLetters(letters);
+        g.game.selection.pickTile(row * Board::Side + i);
     }
 }
 
 void playWord(TestGame &g, int row, const QString &word)
 {
     pickWord(g, row, word);
-    g.game.submission.cmdEnter_Click();
+    g.game.submission.submitWord();
 }
 
 QStringList dictionaryWords(const TestGame &g)
@@ -41,17 +43,14 @@ HighScoreRecord topScore(const TestGame &g)
 // The waiting state a game end or "New" leaves, the clock aside.
 void verifyWaiting(const TestGame &g)
 {
-    QVERIFY(!g.view.timerEnabled());
-    QVERIFY(g.view.startPanelShown());
-    QVERIFY(!g.view.buttonEnabled(WordButton::Enter));
-    QVERIFY(!g.view.buttonEnabled(WordButton::Shuffle));
-    QVERIFY(!g.view.buttonEnabled(WordButton::Clear));
-    QCOMPARE(g.view.wordCount(), 0);
-    QCOMPARE(g.view.markedCount(), 0);
-    QCOMPARE(g.view.caption(ValueLabel::Score), QStringLiteral("0"));
-    QCOMPARE(g.view.caption(ValueLabel::Word), QString());
-    QCOMPARE(g.view.caption(ValueLabel::ThisScore), QStringLiteral("0"));
-    QCOMPARE(g.view.caption(ValueLabel::AddTime), QStringLiteral("0"));
+    QVERIFY(!g.model.ticking());
+    QCOMPARE(g.model.phase(), GameModel::Phase::Waiting);
+    QVERIFY(g.model.playedWords().isEmpty());
+    QVERIFY(g.model.wordTiles().isEmpty());
+    QCOMPARE(g.model.score(), 0);
+    QCOMPARE(g.model.word(), QString());
+    QCOMPARE(g.model.wordScore(), 0);
+    QCOMPARE(g.model.timeBonus(), 0);
 }
 
 } // namespace
@@ -103,34 +102,34 @@ void TestGameClock::countdown()
     TestGame g;
     if (asLimit) {
         g.dialogs.textAnswers = {clock};
-        g.game.timeLimits.mnuCustom_Click();
-        QCOMPARE(g.game.state.TimeLimit, clock);
+        g.game.timeLimits.chooseCustomLimit();
+        QCOMPARE(g.model.timeLimit().text(), clock);
     }
     g.start();
     // A typed limit is what Start Game puts on the clock; any other text is written in by hand.
     if (asLimit)
-        QCOMPARE(g.view.caption(ValueLabel::Time), clock);
+        QCOMPARE(g.clock(), clock);
     else
-        g.view.setCaption(ValueLabel::Time, clock);
+        g.setClock(clock);
 
     int ticks = 0;
     for (const QString &expected : after) {
-        g.game.clock.tmrPlay_Timer();
+        g.game.countdown.tick();
         ++ticks;
-        QCOMPARE(g.view.caption(ValueLabel::Time), expected);
-        QVERIFY(g.view.timerEnabled());
+        QCOMPARE(g.clock(), expected);
+        QVERIFY(g.model.ticking());
     }
-    while (g.view.timerEnabled() && g.view.caption(ValueLabel::Time) != QLatin1String("00:00") && ticks < endTick) {
-        g.game.clock.tmrPlay_Timer();
+    while (g.model.ticking() && g.clock() != QLatin1String("00:00") && ticks < endTick) {
+        g.game.countdown.tick();
         ++ticks;
     }
     // Zero is shown for one whole tick; the tick that reads it ends the game.
-    QVERIFY(g.view.timerEnabled());
+    QVERIFY(g.model.ticking());
     QCOMPARE(ticks, endTick - 1);
-    g.game.clock.tmrPlay_Timer();
-    QVERIFY(!g.view.timerEnabled());
-    QVERIFY(g.view.startPanelShown());
-    QCOMPARE(g.view.caption(ValueLabel::Time), QStringLiteral("00:00"));
+    g.game.countdown.tick();
+    QVERIFY(!g.model.ticking());
+    QCOMPARE(g.model.phase(), GameModel::Phase::Waiting);
+    QCOMPARE(g.clock(), QStringLiteral("00:00"));
 }
 
 void TestGameClock::finish_data()
@@ -151,29 +150,28 @@ void TestGameClock::finish()
         g.start();
         playWord(g, 0, QStringLiteral("CAT"));
         for (int i = 0; i < 3; ++i)
-            g.game.clock.tmrPlay_Timer();
+            g.game.countdown.tick();
     }
-    const QString board = g.view.board();
+    const QString board = g.model.letters();
 
-    g.game.clock.cmdFinish_Click();
-    QCOMPARE(g.view.caption(ValueLabel::Time), QStringLiteral("00:00"));
-    QVERIFY(g.view.timerEnabled());
-    QCOMPARE(g.view.startPanelShown(), !playing);
-    QCOMPARE(g.view.buttonEnabled(WordButton::Enter), playing);
+    g.game.run.finishGame();
+    QCOMPARE(g.clock(), QStringLiteral("00:00"));
+    QVERIFY(g.model.ticking());
+    QCOMPARE(g.model.phase() == GameModel::Phase::Running, playing);
     QVERIFY(g.dialogs.shown.isEmpty());
     QVERIFY(!QFile::exists(g.highScorePath()));
 
     QCOMPARE(g.tickToEnd(), 1);
     verifyWaiting(g);
-    QCOMPARE(g.view.caption(ValueLabel::Time), QStringLiteral("00:00"));
-    QVERIFY(g.view.board() != board);
+    QCOMPARE(g.clock(), QStringLiteral("00:00"));
+    QVERIFY(g.model.letters() != board);
     // The high-score check ran either way: it opened the file.
     QVERIFY(QFile::exists(g.highScorePath()));
     if (playing) {
         QCOMPARE(g.dialogs.shown.size(), 2);
         QCOMPARE(g.dialogs.shown[0].title, QStringLiteral("High Score"));
         QCOMPARE(g.dialogs.shown[1].title, QStringLiteral("Add Word"));
-        QCOMPARE(topScore(g).Score, qint16(5));
+        QCOMPARE(topScore(g).Score, TestGame::pointsOf(QStringLiteral("CAT")));
     } else {
         QVERIFY(g.dialogs.shown.isEmpty());
         QCOMPARE(QFileInfo(g.highScorePath()).size(), 0);
@@ -186,18 +184,18 @@ void TestGameClock::newAbandonsGame()
     g.start();
     playWord(g, 0, QStringLiteral("CAT"));
     pickWord(g, 2, QStringLiteral("JA"));
-    g.game.clock.tmrPlay_Timer();
-    QCOMPARE(g.view.caption(ValueLabel::Score), QStringLiteral("5"));
-    QCOMPARE(g.view.caption(ValueLabel::Word), QStringLiteral("JA"));
-    QCOMPARE(g.view.caption(ValueLabel::ThisScore), QStringLiteral("9"));
-    QCOMPARE(g.view.caption(ValueLabel::AddTime), QStringLiteral("8"));
-    QCOMPARE(g.view.markedCount(), 2);
-    const QString board = g.view.board();
+    g.game.countdown.tick();
+    QCOMPARE(g.model.score(), TestGame::pointsOf(QStringLiteral("CAT")));
+    QCOMPARE(g.model.word(), QStringLiteral("JA"));
+    QCOMPARE(g.model.wordScore(), TestGame::pointsOf(QStringLiteral("JA")));
+    QCOMPARE(g.model.timeBonus(), 8);
+    QCOMPARE(g.model.wordTiles().size(), 2);
+    const QString board = g.model.letters();
 
-    g.game.clock.mnuNew_Click();
+    g.game.run.newBoard();
     verifyWaiting(g);
-    QCOMPARE(g.view.caption(ValueLabel::Time), QStringLiteral("02:00"));
-    QVERIFY(g.view.board() != board);
+    QCOMPARE(g.clock(), QStringLiteral("02:00"));
+    QVERIFY(g.model.letters() != board);
     // Unscored: no box, and neither file touched.
     QVERIFY(g.dialogs.shown.isEmpty());
     QVERIFY(!QFile::exists(g.highScorePath()));
@@ -207,30 +205,26 @@ void TestGameClock::newAbandonsGame()
     // Nothing of the abandoned game counts in the next one.
     g.start();
     playWord(g, 4, QStringLiteral("DOG"));
-    QCOMPARE(g.view.caption(ValueLabel::Score), QStringLiteral("5"));
-    QCOMPARE(g.view.caption(ValueLabel::Time), QStringLiteral("02:00"));
+    QCOMPARE(g.model.score(), TestGame::pointsOf(QStringLiteral("DOG")));
+    QCOMPARE(g.clock(), QStringLiteral("02:00"));
 }
 
 void TestGameClock::gameEnd_data()
 {
-    QTest::addColumn<bool>("allowAdd");
     QTest::addColumn<QStringList>("asked");
     QTest::addColumn<QStringList>("dictionaryAfter");
 
-    QTest::newRow("Allow Add Words")
-        << true << QStringList{"DOG", "JAR"} << QStringList{"CAT", "EMU", "DOG"};
-    QTest::newRow("Allow Add Words unchecked") << false << QStringList() << QStringList{"CAT", "EMU"};
+    QTest::newRow("two of four new") << QStringList{"DOG", "JAR"} << QStringList{"CAT", "EMU", "DOG"};
+    QTest::newRow("none new") << QStringList() << QStringList{"CAT", "EMU", "DOG", "JAR"};
 }
 
 void TestGameClock::gameEnd()
 {
-    QFETCH(bool, allowAdd);
     QFETCH(QStringList, asked);
     QFETCH(QStringList, dictionaryAfter);
 
     TestGame g;
-    QVERIFY(FileBytes::write(g.dictionaryPath(), "CAT\r\nEMU\r\n"));
-    g.view.setChecked(MenuCheck::AllowAddWords, allowAdd);
+    QVERIFY(FileBytes::write(g.dictionaryPath(), asked.isEmpty() ? "CAT\r\nEMU\r\nDOG\r\nJAR\r\n" : "CAT\r\nEMU\r\n"));
     g.dialogs.textAnswers = {QStringLiteral("Ann")};
     g.dialogs.confirmAnswers = {true, false};
 
@@ -242,15 +236,14 @@ void TestGameClock::gameEnd()
         bool timer;
         int words;
         QString selected;
-        QString score;
+        qint64 score;
         qint16 stored;
     };
     QList<Seen> seen;
     g.dialogs.whileShowing = [&](const ScriptedDialogs::Shown &box) {
-        const int selected = g.view.selectedWord();
-        seen.append({box.kind, box.title, box.text, g.view.timerEnabled(), g.view.wordCount(),
-                     selected >= 0 ? g.view.wordAt(selected) : QString(), g.view.caption(ValueLabel::Score),
-                     topScore(g).Score});
+        const int selected = g.model.highlightedWord();
+        seen.append({box.kind, box.title, box.text, g.model.ticking(), int(g.model.playedWords().size()),
+                     g.model.playedWords().value(selected), g.model.score(), topScore(g).Score});
     };
 
     g.start();
@@ -258,7 +251,7 @@ void TestGameClock::gameEnd()
     for (int i = 0; i < played.size(); ++i)
         playWord(g, 2 * i, played.at(i));
     pickWord(g, 10, QStringLiteral("ON"));
-    const QString board = g.view.board();
+    const QString board = g.model.letters();
 
     // Two minutes, eight seconds for the J, and the tick that reads zero.
     QCOMPARE(g.tickToEnd(), 129);
@@ -268,7 +261,8 @@ void TestGameClock::gameEnd()
     QCOMPARE(seen[0].kind, Kind::AskText);
     QCOMPARE(seen[0].title, QStringLiteral("High Score"));
     QVERIFY(!seen[0].timer);
-    QCOMPARE(seen[0].score, QStringLiteral("25"));
+    const int total = TestGame::pointsOf(played.join(QString()));
+    QCOMPARE(seen[0].score, total);
     QCOMPARE(seen[0].words, 4);
     for (int i = 0; i < asked.size(); ++i) {
         const Seen &box = seen[1 + i];
@@ -279,22 +273,22 @@ void TestGameClock::gameEnd()
         QCOMPARE(box.selected, asked[i]);
         QVERIFY(!box.timer);
         QCOMPARE(box.words, 4);
-        QCOMPARE(box.stored, qint16(25));
+        QCOMPARE(box.stored, total);
     }
     QCOMPARE(dictionaryWords(g), dictionaryAfter);
-    QCOMPARE(topScore(g).Score, qint16(25));
+    QCOMPARE(topScore(g).Score, total);
     QCOMPARE(topScore(g).displayName(), QStringLiteral("Ann"));
 
     verifyWaiting(g);
-    QCOMPARE(g.view.caption(ValueLabel::Time), QStringLiteral("00:00"));
-    QCOMPARE(g.game.state.TimeLimit, QStringLiteral("02:00"));
-    QVERIFY(g.view.board() != board);
+    QCOMPARE(g.clock(), QStringLiteral("00:00"));
+    QCOMPARE(g.model.timeLimit().text(), QStringLiteral("02:00"));
+    QVERIFY(g.model.letters() != board);
 
     // The next game starts from nothing.
     g.start();
-    QCOMPARE(g.view.caption(ValueLabel::Time), QStringLiteral("02:00"));
+    QCOMPARE(g.clock(), QStringLiteral("02:00"));
     playWord(g, 0, QStringLiteral("DOG"));
-    QCOMPARE(g.view.caption(ValueLabel::Score), QStringLiteral("5"));
+    QCOMPARE(g.model.score(), TestGame::pointsOf(QStringLiteral("DOG")));
 }
 
 void TestGameClock::endDuringMenuBox_data()
@@ -334,13 +328,13 @@ void TestGameClock::endDuringMenuBox()
     };
     switch (menu) {
     case 0:
-        g.game.highScores.mnuScores_Click();
+        g.game.highScores.showTable();
         break;
     case 1:
-        g.game.timeLimits.mnuCustom_Click();
+        g.game.timeLimits.chooseCustomLimit();
         break;
     default:
-        g.game.highScores.mnuReset_Click();
+        g.game.highScores.confirmReset();
         break;
     }
 
@@ -352,9 +346,9 @@ void TestGameClock::endDuringMenuBox()
     QCOMPARE(titles, (QStringList{title, "High Score", "Add Word"}));
 
     verifyWaiting(g);
-    QCOMPARE(g.game.state.TimeLimit, limit);
+    QCOMPARE(g.model.timeLimit().text(), limit);
     // A typed limit lands after the game has ended, so the waiting clock shows it.
-    QCOMPARE(g.view.caption(ValueLabel::Time), menu == 1 ? limit : QStringLiteral("00:00"));
+    QCOMPARE(g.clock(), menu == 1 ? limit : QStringLiteral("00:00"));
     QVERIFY(!QFile::exists(g.dictionaryPath()));
     QString error;
     const auto table = HighScoreFile(g.dir.path()).read(&error);
@@ -362,13 +356,13 @@ void TestGameClock::endDuringMenuBox()
     if (emptied) {
         QVERIFY(*table == HighScoreFile::emptyTable());
     } else {
-        QCOMPARE(table->front().Score, qint16(5));
+        QCOMPARE(table->front().Score, TestGame::pointsOf(QStringLiteral("CAT")));
         QCOMPARE(table->front().displayName(), QStringLiteral("Ann"));
     }
 
     // And the window plays on.
     g.start();
-    QCOMPARE(g.view.caption(ValueLabel::Time), limit);
+    QCOMPARE(g.clock(), limit);
     QCOMPARE(g.tickToEnd(), menu == 1 ? 46 : 121);
 }
 

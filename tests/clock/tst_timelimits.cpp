@@ -4,34 +4,15 @@
 
 #include <QTest>
 
-#include <array>
-
 using Kind = ScriptedDialogs::Kind;
 
 namespace {
 
-struct FixedItem
-{
-    void (TimeLimitOptions::*click)();
-    MenuCheck item;
-    const char *limit;
-};
+constexpr int FixedCount = int(TimeLimitOptions::Fixed.size());
 
-const std::array<FixedItem, 4> FixedItems = {{
-    {&TimeLimitOptions::mnu30_Click, MenuCheck::Time30, "00:30"},
-    {&TimeLimitOptions::mnu1_Click, MenuCheck::Time1, "01:00"},
-    {&TimeLimitOptions::mnu130_Click, MenuCheck::Time130, "01:30"},
-    {&TimeLimitOptions::mnu2_Click, MenuCheck::Time2, "02:00"},
-}};
-
-QList<MenuCheck> checkedTimes(const MemoryView &view)
+QString fixedLimit(int row)
 {
-    QList<MenuCheck> checked;
-    for (const FixedItem &fixed : FixedItems) {
-        if (view.isChecked(fixed.item))
-            checked << fixed.item;
-    }
-    return checked;
+    return TimeLimitOptions::Fixed.at(row).text();
 }
 
 // Ticks a game of `limit` ("MM:SS") lasts: every second shown, then the tick that reads zero.
@@ -59,46 +40,43 @@ void TestTimeLimits::fixedChoice_data()
 {
     QTest::addColumn<int>("index");
 
-    for (int i = 0; i < int(FixedItems.size()); ++i)
-        QTest::newRow(FixedItems[i].limit) << i;
+    for (int i = 0; i < FixedCount; ++i)
+        QTest::newRow(qPrintable(fixedLimit(i))) << i;
 }
 
 void TestTimeLimits::fixedChoice()
 {
     QFETCH(int, index);
-    const FixedItem &fixed = FixedItems[index];
-    const FixedItem &other = FixedItems[(index + 1) % FixedItems.size()];
+    const int other = (index + 1) % FixedCount;
 
     TestGame g;
-    QCOMPARE(checkedTimes(g.view), QList<MenuCheck>{MenuCheck::Time2});
-    QCOMPARE(g.view.caption(ValueLabel::Time), QStringLiteral("02:00"));
+    QCOMPARE(g.model.checkedLimit(), TimeLimitOptions::DefaultRow);
+    QCOMPARE(g.clock(), QStringLiteral("02:00"));
 
     // While waiting the clock shows the choice at once.
-    (g.game.timeLimits.*fixed.click)();
-    QCOMPARE(checkedTimes(g.view), QList<MenuCheck>{fixed.item});
-    QCOMPARE(g.game.state.TimeLimit, QString::fromLatin1(fixed.limit));
-    QCOMPARE(g.view.caption(ValueLabel::Time), QString::fromLatin1(fixed.limit));
-    QVERIFY(g.view.isChecked(MenuCheck::AllowAddWords));
+    g.game.timeLimits.setTimeLimit(index);
+    QCOMPARE(g.model.checkedLimit(), index);
+    QCOMPARE(g.clock(), fixedLimit(index));
 
     // During a game the mark moves but the running clock is left alone.
     g.start();
-    g.game.clock.tmrPlay_Timer();
-    const QString running = g.view.caption(ValueLabel::Time);
-    (g.game.timeLimits.*other.click)();
-    QCOMPARE(checkedTimes(g.view), QList<MenuCheck>{other.item});
-    QCOMPARE(g.game.state.TimeLimit, QString::fromLatin1(other.limit));
-    QCOMPARE(g.view.caption(ValueLabel::Time), running);
-    QVERIFY(g.view.timerEnabled());
-    QCOMPARE(g.tickToEnd(), ticksFor(QString::fromLatin1(fixed.limit)) - 1);
+    g.game.countdown.tick();
+    const QString running = g.clock();
+    g.game.timeLimits.setTimeLimit(other);
+    QCOMPARE(g.model.checkedLimit(), other);
+    QCOMPARE(g.model.timeLimit().text(), fixedLimit(other));
+    QCOMPARE(g.clock(), running);
+    QVERIFY(g.model.ticking());
+    QCOMPARE(g.tickToEnd(), ticksFor(fixedLimit(index)) - 1);
 
     // After a game that ran out the clock reads zero until a choice or a start writes it.
-    QCOMPARE(g.view.caption(ValueLabel::Time), QStringLiteral("00:00"));
+    QCOMPARE(g.clock(), QStringLiteral("00:00"));
     g.start();
-    QCOMPARE(g.view.caption(ValueLabel::Time), QString::fromLatin1(other.limit));
-    QCOMPARE(g.tickToEnd(), ticksFor(QString::fromLatin1(other.limit)));
-    (g.game.timeLimits.*fixed.click)();
-    QCOMPARE(g.view.caption(ValueLabel::Time), QString::fromLatin1(fixed.limit));
-    QCOMPARE(checkedTimes(g.view), QList<MenuCheck>{fixed.item});
+    QCOMPARE(g.clock(), fixedLimit(other));
+    QCOMPARE(g.tickToEnd(), ticksFor(fixedLimit(other)));
+    g.game.timeLimits.setTimeLimit(index);
+    QCOMPARE(g.clock(), fixedLimit(index));
+    QCOMPARE(g.model.checkedLimit(), index);
     QVERIFY(g.dialogs.shown.isEmpty());
 }
 
@@ -159,10 +137,10 @@ void TestTimeLimits::customLimit()
     QFETCH(bool, refused);
 
     TestGame g;
-    g.game.timeLimits.mnu30_Click();
+    g.game.timeLimits.setTimeLimit(0);
     if (typed != QLatin1String("MM:SS"))
         g.dialogs.textAnswers = {typed};
-    g.game.timeLimits.mnuCustom_Click();
+    g.game.timeLimits.chooseCustomLimit();
 
     QCOMPARE(g.dialogs.shown.size(), refused ? 2 : 1);
     const ScriptedDialogs::Shown &ask = g.dialogs.shown[0];
@@ -175,14 +153,13 @@ void TestTimeLimits::customLimit()
         QCOMPARE(g.dialogs.shown[1].text, QStringLiteral("You entered the time in the wrong format"));
         QCOMPARE(g.dialogs.shown[1].title, QStringLiteral("Zentile"));
     }
-    QCOMPARE(g.game.state.TimeLimit, limit);
-    QCOMPARE(g.view.caption(ValueLabel::Time), clock);
-    QVERIFY(checkedTimes(g.view).isEmpty());
-    QVERIFY(g.view.isChecked(MenuCheck::AllowAddWords));
+    QCOMPARE(g.model.timeLimit().text(), limit);
+    QCOMPARE(g.clock(), clock);
+    QCOMPARE(g.model.checkedLimit(), -1);
 
     // Whatever is taken, the clock can count it down to the end.
     g.start();
-    QCOMPARE(g.view.caption(ValueLabel::Time), limit);
+    QCOMPARE(g.clock(), limit);
     QCOMPARE(g.tickToEnd(), ticksFor(limit));
 }
 
@@ -202,19 +179,19 @@ void TestTimeLimits::customDuringGame()
 
     TestGame g;
     g.start();
-    g.game.clock.tmrPlay_Timer();
+    g.game.countdown.tick();
     g.dialogs.textAnswers = {typed};
-    g.game.timeLimits.mnuCustom_Click();
+    g.game.timeLimits.chooseCustomLimit();
 
-    QCOMPARE(g.view.caption(ValueLabel::Time), QStringLiteral("01:59"));
-    QVERIFY(g.view.timerEnabled());
-    QCOMPARE(g.game.state.TimeLimit, limit);
-    QVERIFY(checkedTimes(g.view).isEmpty());
+    QCOMPARE(g.clock(), QStringLiteral("01:59"));
+    QVERIFY(g.model.ticking());
+    QCOMPARE(g.model.timeLimit().text(), limit);
+    QCOMPARE(g.model.checkedLimit(), -1);
 
     // The running game keeps its length; the next one takes the limit.
     QCOMPARE(g.tickToEnd(), 120);
     g.start();
-    QCOMPARE(g.view.caption(ValueLabel::Time), limit);
+    QCOMPARE(g.clock(), limit);
 }
 
 QTEST_GUILESS_MAIN(TestTimeLimits)

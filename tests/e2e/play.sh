@@ -5,12 +5,14 @@
 # Installs the game from a build folder, starts it on its own Xvfb display and plays one
 # game with real X input: Start, a word of three touching tiles, Enter, Finish, the name
 # box, the dictionary question, File > Exit. Then checks both data files byte for byte.
-# Usage: play.sh BUILD_DIR OUTPUT_DIR (screenshots go to OUTPUT_DIR). Exit 77: skipped.
+# Usage: play.sh BUILD_DIR OUTPUT_DIR WORD_POINTS (screenshots go to OUTPUT_DIR; WORD_POINTS
+# prints a word's points by the game's table). Exit 77: skipped.
 set -euo pipefail
 . "$(dirname "$0")/common.sh"
 
 build=$1
 out=$2
+word_points=$3
 for tool in Xvfb xdotool; do
     if ! command -v "$tool" >/dev/null; then
         echo "SKIP: $tool is not installed"
@@ -147,21 +149,7 @@ if [ "$(stat -c %s "$data/Dictionary.kvz")" -ne 5 ] || [[ ! $word =~ ^[A-Z]{3}$ 
     exit 1
 fi
 
-points() {
-    case $1 in
-    [AEIOUTSRNL]) echo 1 ;;
-    [DG]) echo 2 ;;
-    [BMPC]) echo 3 ;;
-    [FHYWV]) echo 4 ;;
-    K) echo 5 ;;
-    [JX]) echo 8 ;;
-    [QZ]) echo 10 ;;
-    esac
-}
-score=0
-for i in 0 1 2; do
-    score=$((score + $(points "${word:i:1}")))
-done
+score=$("$word_points" "$word")
 echo "played $word for $score points"
 
 # First place: rank 1, the score, "Tester" padded to 20 bytes; the places below it were

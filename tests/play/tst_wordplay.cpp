@@ -1,34 +1,28 @@
 // SPDX-FileCopyrightText: 2026 Zentile developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "play/TileSelection.h"
+#include "play/WordScoring.h"
 #include "support/TestGame.h"
 
 #include <QTest>
 
 namespace {
 
-// Points and bonus seconds of A to Z, as the player is told them.
-constexpr int Points[26] = {1, 3, 3, 2, 1, 4, 2, 4, 1, 8, 5, 1, 3, 1, 1, 3, 10, 1, 1, 1, 1, 4, 4, 8, 4, 10};
-
-int bonusOf(QChar letter)
+// Points and bonus seconds of a word, from the game's own table.
+WordScoring::LetterValue valueOf(const QString &word)
 {
-    switch (letter.unicode()) {
-    case 'J':
-    case 'X':
-        return 8;
-    case 'Q':
-    case 'Z':
-        return 10;
-    default:
-        return 0;
+    WordScoring::LetterValue sum{0, 0};
+    for (const QChar letter : word) {
+        sum.points += WordScoring::valueOf(letter)->points;
+        sum.bonusSeconds += WordScoring::valueOf(letter)->bonusSeconds;
     }
+    return sum;
 }
 
 // Row 0 reads A to T, row 1 U to Z then A to N, and so on.
 QString alphabetBoard()
 {
     QString letters;
-    for (int i = 0; i < TileCount; ++i)
+    for (int i = 0; i < Board::TileCount; ++i)
         letters += QChar(u'A' + i % 26);
     return letters;
 }
@@ -36,7 +30,7 @@ QString alphabetBoard()
 // `word` along the top row, A everywhere else.
 QString boardStartingWith(const QString &word)
 {
-    return word + QString(TileCount - word.size(), QLatin1Char('A'));
+    return word + QString(Board::TileCount - word.size(), QLatin1Char('A'));
 }
 
 } // namespace
@@ -54,7 +48,8 @@ private slots:
     void wordAcceptedAgainInNextGame();
     void bonusLengthensClock_data();
     void bonusLengthensClock();
-    void doubleClickOutsideGameOnlyClears();
+    void enterOutsideGameOnlyClears();
+    void eventsOfAGame();
 };
 
 void TestWordPlay::adjacency_data()
@@ -114,34 +109,25 @@ void TestWordPlay::adjacency()
     QFETCH(bool, adjacent);
 
     TestGame t;
-    t.view.setBoard(alphabetBoard());
+    t.setBoard(alphabetBoard());
     t.start();
     if (from < 0) {
-        QCOMPARE(int(t.game.state.LastTile), 0);
-        QCOMPARE(TileSelection::adjacent(0, to), adjacent);
+        QCOMPARE(Board::touch(0, to), adjacent);
         t.click({to});
         // Adjacent or not, the first letter makes a word of its own.
-        QCOMPARE(t.view.caption(ValueLabel::Word), t.view.tileCaption(to));
-        QCOMPARE(int(t.game.state.LastTile), to);
+        QCOMPARE(t.model.word(), QString(t.model.letter(to)));
         return;
     }
 
-    QCOMPARE(TileSelection::adjacent(from, to), adjacent);
-    QCOMPARE(TileSelection::adjacent(to, from), adjacent);
+    QCOMPARE(Board::touch(from, to), adjacent);
+    QCOMPARE(Board::touch(to, from), adjacent);
     t.click({from, to});
-    if (from == to) {
-        QCOMPARE(t.view.caption(ValueLabel::Word), t.view.tileCaption(from));
-        QCOMPARE(t.view.markedCount(), 1);
-    } else if (adjacent) {
-        QCOMPARE(t.view.caption(ValueLabel::Word), t.view.tileCaption(from) + t.view.tileCaption(to));
-        QVERIFY(t.view.tileMarked(from) && t.view.tileMarked(to));
-        QCOMPARE(t.view.markedCount(), 2);
-    } else {
-        QCOMPARE(t.view.caption(ValueLabel::Word), t.view.tileCaption(to));
-        QVERIFY(t.view.tileMarked(to));
-        QCOMPARE(t.view.markedCount(), 1);
-    }
-    QCOMPARE(int(t.game.state.LastTile), to);
+    const QList<int> expected = from == to ? QList<int>{from} : adjacent ? QList<int>{from, to} : QList<int>{to};
+    QCOMPARE(t.model.wordTiles(), expected);
+    QString letters;
+    for (const int tile : expected)
+        letters += t.model.letter(tile);
+    QCOMPARE(t.model.word(), letters);
 }
 
 void TestWordPlay::wordFollowsTheClicks_data()
@@ -150,30 +136,28 @@ void TestWordPlay::wordFollowsTheClicks_data()
     QTest::addColumn<QString>("actions");
     QTest::addColumn<QString>("word");
     QTest::addColumn<QStringList>("listed");
-    QTest::addColumn<QString>("total");
     QTest::addColumn<QString>("clock");
     QTest::addColumn<int>("selected");
 
-    QTest::newRow("three in a row") << "0 1 2" << "ABC" << QStringList() << "0" << "02:00" << -1;
-    QTest::newRow("submitted") << "0 1 2 E" << "" << QStringList{"ABC"} << "7" << "02:00" << -1;
-    QTest::newRow("double click submits") << "0 1 2 D" << "" << QStringList{"ABC"} << "7" << "02:00" << -1;
-    QTest::newRow("bonus letter") << "16 17 37 E" << "" << QStringList{"QRL"} << "12" << "02:10" << -1;
-    QTest::newRow("winding word") << "0 1 2 22 42 41 40 20" << "ABCWQPOU" << QStringList() << "0" << "02:00" << -1;
-    QTest::newRow("restart apart") << "0 1 2 5" << "F" << QStringList() << "0" << "02:00" << -1;
-    QTest::newRow("restart at wrap") << "18 19 20" << "U" << QStringList() << "0" << "02:00" << -1;
-    QTest::newRow("marked tiles ignored") << "0 1 0 1 2 1" << "ABC" << QStringList() << "0" << "02:00" << -1;
-    QTest::newRow("clear then go on") << "0 1 C 21 22" << "VW" << QStringList() << "0" << "02:00" << -1;
-    QTest::newRow("clear keeps list") << "0 1 2 E 3 4 C" << "" << QStringList{"ABC"} << "7" << "02:00" << -1;
-    QTest::newRow("one letter refused") << "0 E" << "" << QStringList() << "0" << "02:00" << -1;
-    QTest::newRow("two letters refused") << "0 1 E" << "" << QStringList() << "0" << "02:00" << -1;
-    QTest::newRow("empty refused") << "E" << "" << QStringList() << "0" << "02:00" << -1;
-    QTest::newRow("two words") << "0 1 2 E 1 2 3 E" << "" << QStringList{"ABC", "BCD"} << "15" << "02:00" << 0;
-    QTest::newRow("reversed is another word") << "0 1 2 E 2 1 0 E" << "" << QStringList{"ABC", "CBA"} << "14"
-                                              << "02:00" << 0;
+    QTest::newRow("three in a row") << "0 1 2" << "ABC" << QStringList() << "02:00" << -1;
+    QTest::newRow("submitted") << "0 1 2 E" << "" << QStringList{"ABC"} << "02:00" << -1;
+    QTest::newRow("double click submits") << "0 1 2 D" << "" << QStringList{"ABC"} << "02:00" << -1;
+    QTest::newRow("bonus letter") << "16 17 37 E" << "" << QStringList{"QRL"} << "02:10" << -1;
+    QTest::newRow("winding word") << "0 1 2 22 42 41 40 20" << "ABCWQPOU" << QStringList() << "02:00" << -1;
+    QTest::newRow("restart apart") << "0 1 2 5" << "F" << QStringList() << "02:00" << -1;
+    QTest::newRow("restart at wrap") << "18 19 20" << "U" << QStringList() << "02:00" << -1;
+    QTest::newRow("marked tiles ignored") << "0 1 0 1 2 1" << "ABC" << QStringList() << "02:00" << -1;
+    QTest::newRow("clear then go on") << "0 1 C 21 22" << "VW" << QStringList() << "02:00" << -1;
+    QTest::newRow("clear keeps list") << "0 1 2 E 3 4 C" << "" << QStringList{"ABC"} << "02:00" << -1;
+    QTest::newRow("one letter refused") << "0 E" << "" << QStringList() << "02:00" << -1;
+    QTest::newRow("two letters refused") << "0 1 E" << "" << QStringList() << "02:00" << -1;
+    QTest::newRow("empty refused") << "E" << "" << QStringList() << "02:00" << -1;
+    QTest::newRow("two words") << "0 1 2 E 1 2 3 E" << "" << QStringList{"ABC", "BCD"} << "02:00" << 0;
+    QTest::newRow("reversed is another word") << "0 1 2 E 2 1 0 E" << "" << QStringList{"ABC", "CBA"} << "02:00" << 0;
     QTest::newRow("repeat refused, earlier entry selected")
-        << "0 1 2 E 1 2 3 E 2 3 4 E 1 2 3 E" << "" << QStringList{"ABC", "BCD", "CDE"} << "21" << "02:00" << 1;
+        << "0 1 2 E 1 2 3 E 2 3 4 E 1 2 3 E" << "" << QStringList{"ABC", "BCD", "CDE"} << "02:00" << 1;
     QTest::newRow("repeat with bonus refused") << "16 17 37 E 37 17 16 E 16 17 37 D" << "" << QStringList{"QRL", "LRQ"}
-                                               << "24" << "02:20" << 0;
+                                               << "02:20" << 0;
 }
 
 void TestWordPlay::wordFollowsTheClicks()
@@ -181,98 +165,87 @@ void TestWordPlay::wordFollowsTheClicks()
     QFETCH(QString, actions);
     QFETCH(QString, word);
     QFETCH(QStringList, listed);
-    QFETCH(QString, total);
     QFETCH(QString, clock);
     QFETCH(int, selected);
 
     TestGame t;
-    t.view.setBoard(alphabetBoard());
+    t.setBoard(alphabetBoard());
     t.start();
-    QList<int> picked; // the word's tiles in click order, as the marks show them
-    int last = -1;
+    QList<int> picked; // the word's tiles in click order
     for (const QString &action : actions.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         if (action == QLatin1String("C")) {
-            t.game.selection.cmdClear_Click();
+            t.game.selection.clearWord();
             picked.clear();
-        } else if (action == QLatin1String("E")) {
-            t.game.submission.cmdEnter_Click();
-            picked.clear();
-        } else if (action == QLatin1String("D")) {
-            t.game.submission.l_DblClick(last);
+        } else if (action == QLatin1String("E") || action == QLatin1String("D")) {
+            t.game.submission.submitWord();
             picked.clear();
         } else {
-            last = action.toInt();
-            const int before = t.view.markedCount();
-            t.click({last});
-            if (t.view.markedCount() == before + 1)
-                picked << last;
-            else if (t.view.markedCount() == 1 && t.view.tileMarked(last))
-                picked = {last};
+            const int tile = action.toInt();
+            if (!picked.contains(tile))
+                picked = !picked.isEmpty() && Board::touch(picked.last(), tile) ? picked << tile : QList<int>{tile};
+            t.click({tile});
         }
 
         QString letters;
-        int points = 0;
-        int bonus = 0;
-        for (const int tile : std::as_const(picked)) {
-            QVERIFY(t.view.tileMarked(tile));
-            const QChar letter = t.view.tileCaption(tile).at(0);
-            letters += letter;
-            points += Points[letter.unicode() - 'A'];
-            bonus += bonusOf(letter);
-        }
-        QCOMPARE(t.view.markedCount(), picked.size());
-        QCOMPARE(t.view.caption(ValueLabel::Word), letters);
-        QCOMPARE(t.view.caption(ValueLabel::ThisScore), QString::number(points));
-        QCOMPARE(t.view.caption(ValueLabel::AddTime), QString::number(bonus));
+        for (const int tile : std::as_const(picked))
+            letters += t.model.letter(tile);
+        QCOMPARE(t.model.wordTiles(), picked);
+        QCOMPARE(t.model.word(), letters);
+        QCOMPARE(t.model.wordScore(), valueOf(letters).points);
+        QCOMPARE(t.model.timeBonus(), valueOf(letters).bonusSeconds);
     }
-    QCOMPARE(t.view.caption(ValueLabel::Word), word);
-    QCOMPARE(t.view.words, listed);
-    QCOMPARE(t.view.caption(ValueLabel::Score), total);
-    QCOMPARE(t.view.caption(ValueLabel::Time), clock);
-    QCOMPARE(t.view.selectedWord(), selected);
-    QVERIFY(t.view.timerEnabled());
+    int total = 0;
+    for (const QString &listedWord : std::as_const(listed))
+        total += TestGame::pointsOf(listedWord);
+    QCOMPARE(t.model.word(), word);
+    QCOMPARE(t.model.playedWords(), listed);
+    QCOMPARE(t.model.score(), total);
+    QCOMPARE(t.clock(), clock);
+    QCOMPARE(t.model.highlightedWord(), selected);
+    QVERIFY(t.model.ticking());
 }
 
 void TestWordPlay::clicksRefusedWhileWaiting()
 {
     TestGame t;
-    t.view.setBoard(alphabetBoard());
+    t.setBoard(alphabetBoard());
     t.click({1, 2, 3});
-    QCOMPARE(t.view.markedCount(), 0);
-    QCOMPARE(t.view.caption(ValueLabel::Word), QString());
-    QCOMPARE(t.view.caption(ValueLabel::ThisScore), QStringLiteral("0"));
-    QCOMPARE(int(t.game.state.LastTile), 0);
+    QVERIFY(t.model.wordTiles().isEmpty());
+    QCOMPARE(t.model.word(), QString());
+    QCOMPARE(t.model.wordScore(), 0);
 
-    // After New the panel is back and a click is refused again, LastTile kept.
+    // After New the panel is back and a click is refused again; the last tile is kept.
     t.start();
     t.click({45});
-    t.game.clock.mnuNew_Click();
-    QVERIFY(t.view.startPanelShown());
+    t.game.run.newBoard();
+    QCOMPARE(t.model.phase(), GameModel::Phase::Waiting);
     t.click({46});
-    QCOMPARE(t.view.markedCount(), 0);
-    QCOMPARE(t.view.caption(ValueLabel::Word), QString());
-    QCOMPARE(int(t.game.state.LastTile), 45);
+    QVERIFY(t.model.wordTiles().isEmpty());
+    t.start();
+    t.click({46});
+    t.click({47});
+    QCOMPARE(t.model.wordTiles(), (QList<int>{46, 47}));
 }
 
 void TestWordPlay::wordAcceptedAgainInNextGame()
 {
     TestGame t;
-    t.view.setBoard(alphabetBoard());
+    t.setBoard(alphabetBoard());
     t.start();
     t.click({0, 1, 2});
-    t.game.submission.cmdEnter_Click();
-    QCOMPARE(t.view.words, QStringList{QStringLiteral("ABC")});
-    t.game.clock.cmdFinish_Click();
+    t.game.submission.submitWord();
+    QCOMPARE(t.model.playedWords(), QStringList{QStringLiteral("ABC")});
+    t.game.run.finishGame();
     t.tickToEnd();
-    QVERIFY(t.view.startPanelShown());
-    QCOMPARE(t.view.wordCount(), 0);
+    QCOMPARE(t.model.phase(), GameModel::Phase::Waiting);
+    QVERIFY(t.model.playedWords().isEmpty());
 
-    t.view.setBoard(alphabetBoard());
+    t.setBoard(alphabetBoard());
     t.start();
     t.click({0, 1, 2});
-    t.game.submission.cmdEnter_Click();
-    QCOMPARE(t.view.words, QStringList{QStringLiteral("ABC")});
-    QCOMPARE(t.view.caption(ValueLabel::Score), QStringLiteral("7"));
+    t.game.submission.submitWord();
+    QCOMPARE(t.model.playedWords(), QStringList{QStringLiteral("ABC")});
+    QCOMPARE(t.model.score(), TestGame::pointsOf(QStringLiteral("ABC")));
 }
 
 void TestWordPlay::bonusLengthensClock_data()
@@ -280,17 +253,16 @@ void TestWordPlay::bonusLengthensClock_data()
     QTest::addColumn<QString>("clock"); // empty: as Start Game left it; "finish": after Finish Game
     QTest::addColumn<QString>("word");
     QTest::addColumn<QString>("after");
-    QTest::addColumn<int>("minutes");
-    QTest::addColumn<int>("seconds");
 
-    QTest::newRow("01:45 + 20") << "01:45" << "QUIZ" << "02:05" << 2 << 5;
-    QTest::newRow("00:52 + 8") << "00:52" << "JAB" << "01:00" << 1 << 0;
-    QTest::newRow("00:53 + 8") << "00:53" << "XAA" << "01:01" << 1 << 1;
-    QTest::newRow("00:59 + 68") << "00:59" << "QZQZQZJ" << "02:07" << 2 << 7;
-    QTest::newRow("00:00 + 10 after finish") << "finish" << "QAA" << "00:10" << 0 << 10;
-    QTest::newRow("first second of a game") << "" << "JAA" << "02:08" << 2 << 8;
-    QTest::newRow("no bonus rewrites") << "03:07" << "CAT" << "03:07" << 3 << 7;
-    QTest::newRow("three-digit minutes") << "120:30" << "ZZZZZZ" << "121:30" << 121 << 30;
+    QTest::newRow("01:45 + 20") << "01:45" << "QUIZ" << "02:05";
+    QTest::newRow("00:52 + 8") << "00:52" << "JAB" << "01:00";
+    QTest::newRow("00:53 + 8") << "00:53" << "XAA" << "01:01";
+    QTest::newRow("00:59 + 68") << "00:59" << "QZQZQZJ" << "02:07";
+    QTest::newRow("00:00 + 10 after finish") << "finish" << "QAA" << "00:10";
+    QTest::newRow("first second of a game") << "" << "JAA" << "02:08";
+    QTest::newRow("no bonus rewrites") << "03:07" << "CAT" << "03:07";
+    QTest::newRow("no bonus carries a typed 00:90") << "00:90" << "CAT" << "01:30";
+    QTest::newRow("three-digit minutes") << "120:30" << "ZZZZZZ" << "121:30";
 }
 
 void TestWordPlay::bonusLengthensClock()
@@ -298,52 +270,92 @@ void TestWordPlay::bonusLengthensClock()
     QFETCH(QString, clock);
     QFETCH(QString, word);
     QFETCH(QString, after);
-    QFETCH(int, minutes);
-    QFETCH(int, seconds);
 
     TestGame t;
-    t.view.setBoard(boardStartingWith(word));
+    t.setBoard(boardStartingWith(word));
     t.start();
-    // Before the first tick the remembered time is still 00:00 from start-up.
     if (!clock.isEmpty()) {
         // A tick leaves 01:59 behind, which the bonus must not start from.
-        t.game.clock.tmrPlay_Timer();
+        t.game.countdown.tick();
         if (clock == QLatin1String("finish"))
-            t.game.clock.cmdFinish_Click();
+            t.game.run.finishGame();
         else
-            t.view.setCaption(ValueLabel::Time, clock);
+            t.setClock(clock);
     }
     for (int i = 0; i < word.size(); ++i)
         t.click({i});
-    QCOMPARE(t.view.caption(ValueLabel::Word), word);
-    t.game.submission.cmdEnter_Click();
-    QCOMPARE(t.view.words, QStringList{word});
-    QCOMPARE(t.view.caption(ValueLabel::Time), after);
-    QCOMPARE(int(t.game.state.MinutesLeft), minutes);
-    QCOMPARE(int(t.game.state.SecondsLeft), seconds);
+    QCOMPARE(t.model.word(), word);
+    t.game.submission.submitWord();
+    QCOMPARE(t.model.playedWords(), QStringList{word});
+    QCOMPARE(t.clock(), after);
 }
 
-void TestWordPlay::doubleClickOutsideGameOnlyClears()
+void TestWordPlay::enterOutsideGameOnlyClears()
 {
     TestGame t;
-    t.game.timeLimits.mnu30_Click();
-    t.view.setTileMarked(7, true);
-    t.view.setCaption(ValueLabel::ThisScore, QStringLiteral("5"));
-    t.view.setCaption(ValueLabel::AddTime, QStringLiteral("8"));
-    const GameState before = t.game.state;
+    t.game.timeLimits.setTimeLimit(0);
+    t.model.appendToWord(7, QLatin1Char('C'));
+    t.model.setWordScore(5);
+    t.model.setTimeBonus(8);
 
-    t.game.submission.l_DblClick(7);
-    QCOMPARE(t.view.markedCount(), 0);
-    QCOMPARE(t.view.caption(ValueLabel::Word), QString());
-    QCOMPARE(t.view.caption(ValueLabel::ThisScore), QStringLiteral("0"));
-    QCOMPARE(t.view.caption(ValueLabel::AddTime), QStringLiteral("0"));
-    QCOMPARE(t.view.caption(ValueLabel::Score), QStringLiteral("0"));
-    QCOMPARE(t.view.caption(ValueLabel::Time), QStringLiteral("00:30"));
-    QCOMPARE(t.view.wordCount(), 0);
-    QCOMPARE(t.game.state.MinutesLeft, before.MinutesLeft);
-    QCOMPARE(t.game.state.SecondsLeft, before.SecondsLeft);
-    QVERIFY(t.view.startPanelShown());
-    QVERIFY(!t.view.timerEnabled());
+    t.game.submission.submitWord();
+    QVERIFY(t.model.wordTiles().isEmpty());
+    QCOMPARE(t.model.word(), QString());
+    QCOMPARE(t.model.wordScore(), 0);
+    QCOMPARE(t.model.timeBonus(), 0);
+    QCOMPARE(t.model.score(), 0);
+    QCOMPARE(t.clock(), QStringLiteral("00:30"));
+    QVERIFY(t.model.playedWords().isEmpty());
+    QCOMPARE(t.model.phase(), GameModel::Phase::Waiting);
+    QVERIFY(!t.model.ticking());
+}
+
+void TestWordPlay::eventsOfAGame()
+{
+    TestGame t;
+    t.setBoard(alphabetBoard());
+    QStringList log;
+    const auto note = [&](auto signal, auto text) { QObject::connect(&t.model, signal, [&log, text](auto... args) { log << text(args...); }); };
+    note(&GameModel::boardDealt, [] { return QStringLiteral("dealt"); });
+    note(&GameModel::tilePicked, [](int tile) { return QStringLiteral("picked %1").arg(tile); });
+    note(&GameModel::wordAccepted, [](const QString &word, qint64 points, qint64 total) {
+        return QStringLiteral("accepted %1 %2 %3").arg(word).arg(points).arg(total);
+    });
+    note(&GameModel::wordRefused, [](const QString &word, GameModel::Refusal reason) {
+        return QStringLiteral("refused \"%1\" ").arg(word) + (reason == GameModel::Refusal::TooShort ? "short" : "played");
+    });
+    note(&GameModel::wordCleared, [] { return QStringLiteral("cleared"); });
+    note(&GameModel::gameEnded, [&t](qint64 score) { return QStringLiteral("ended %1 %2").arg(score).arg(t.dialogs.shown.size()); });
+    note(&GameModel::gameAbandoned, [] { return QStringLiteral("abandoned"); });
+
+    const int abc = TestGame::pointsOf(QStringLiteral("ABC"));
+    const int bcd = TestGame::pointsOf(QStringLiteral("BCD"));
+    t.start();
+    t.click({0, 1, 2});
+    t.game.submission.submitWord();
+    t.click({0, 1});
+    t.game.submission.submitWord();
+    t.click({0, 1, 2});
+    t.game.submission.submitWord();
+    t.game.submission.submitWord();
+    t.click({5});
+    t.game.selection.clearWord();
+    t.game.selection.clearWord();
+    t.game.run.newBoard();
+    t.game.run.newBoard();
+    t.start();
+    t.setBoard(alphabetBoard());
+    t.click({1, 2, 3});
+    t.game.submission.submitWord();
+    t.dialogs.textAnswers = {QStringLiteral("Ann")};
+    t.game.run.finishGame();
+    t.tickToEnd();
+    QCOMPARE(log, (QStringList{"picked 0", "picked 1", "picked 2", QStringLiteral("accepted ABC %1 %1").arg(abc),
+                               "picked 0", "picked 1", "refused \"AB\" short", "picked 0", "picked 1", "picked 2",
+                               "refused \"ABC\" played", "refused \"\" short", "picked 5", "cleared", "abandoned",
+                               "dealt", "dealt", "dealt", "picked 1", "picked 2", "picked 3",
+                               QStringLiteral("accepted BCD %1 %1").arg(bcd), QStringLiteral("ended %1 0").arg(bcd),
+                               "dealt"}));
 }
 
 QTEST_GUILESS_MAIN(TestWordPlay)

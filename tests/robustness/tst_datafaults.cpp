@@ -119,21 +119,20 @@ Outcome inChild(const std::function<QString(ScriptedDialogs &)> &step, qsizetype
 
 QString run(Operation operation, const QString &dataDir, ScriptedDialogs &dialogs)
 {
-    MemoryView view;
     ScriptedRandom random;
-    Game game(view, dialogs, random, dataDir);
-    game.Form_Load();
+    Game game(dialogs, random, dataDir);
+    game.setUp();
     switch (operation) {
     case Operation::SaveScore:
-        view.setCaption(ValueLabel::Score, QStringLiteral("500"));
+        game.model.setScore(500);
         dialogs.textAnswers = {QStringLiteral("Alice")};
         game.highScores.CheckHighScore();
         break;
     case Operation::Reset:
-        game.highScores.mnuReset_Click();
+        game.highScores.confirmReset();
         break;
     case Operation::ShowTable:
-        game.highScores.mnuScores_Click();
+        game.highScores.showTable();
         break;
     case Operation::AddWord:
         game.dictionary.AddToDictionary(QStringLiteral("SCUBA"));
@@ -144,11 +143,11 @@ QString run(Operation operation, const QString &dataDir, ScriptedDialogs &dialog
         return found.join(u',');
     }
     case Operation::EndGame:
-        game.clock.cmdStart_Click();
-        view.addWord(QStringLiteral("SCUBA"));
-        view.setCaption(ValueLabel::Score, QStringLiteral("500"));
-        game.clock.cmdFinish_Click();
-        game.clock.tmrPlay_Timer();
+        game.run.startGame();
+        game.model.addPlayedWord(QStringLiteral("SCUBA"));
+        game.model.setScore(500);
+        game.run.finishGame();
+        game.countdown.tick();
         break;
     }
     return {};
@@ -480,10 +479,9 @@ void TestDataFaults::appendersRaceAtTheSizeLimit()
                 if (pipe(fds) != 0)
                     return QString();
                 const pid_t other = fork();
-                MemoryView view;
                 ScriptedDialogs dialogs;
                 ScriptedRandom random;
-                Game game(view, dialogs, random, tmp.path());
+                Game game(dialogs, random, tmp.path());
                 QStringList saved;
                 for (int n = 0; n < 300; ++n) {
                     if (game.dictionary.AddToDictionary(word(other == 0 ? 'B' : 'A', n)))
@@ -520,16 +518,15 @@ void TestDataFaults::twoGamesEndAtOnce()
     const QByteArray before = ScoreBytes::table(ScoreBytes::tenEntries());
     QVERIFY(FileBytes::write(first.highScorePath(), before));
 
-    MemoryView view;
     ScriptedDialogs dialogs;
     ScriptedRandom random;
-    Game second(view, dialogs, random, first.dir.path());
-    second.Form_Load();
-    view.setCaption(ValueLabel::Score, QStringLiteral("75"));
+    Game second(dialogs, random, first.dir.path());
+    second.setUp();
+    second.model.setScore(75);
     dialogs.textAnswers = {QStringLiteral("Second")};
 
     // The second game ends while the first one's name box is open.
-    first.view.setCaption(ValueLabel::Score, QStringLiteral("95"));
+    first.model.setScore(95);
     first.dialogs.textAnswers = {QStringLiteral("First")};
     first.dialogs.whileShowing = [&](const ScriptedDialogs::Shown &box) {
         if (box.kind == Kind::AskText)
@@ -544,9 +541,9 @@ void TestDataFaults::twoGamesEndAtOnce()
 
     // A score that no longer earns a place once the other game has saved writes nothing.
     QVERIFY(FileBytes::write(first.highScorePath(), before));
-    first.view.setCaption(ValueLabel::Score, QStringLiteral("11"));
+    first.model.setScore(11);
     first.dialogs.textAnswers = {QStringLiteral("Late")};
-    view.setCaption(ValueLabel::Score, QStringLiteral("15"));
+    second.model.setScore(15);
     dialogs.textAnswers = {QStringLiteral("Early")};
     first.game.highScores.CheckHighScore();
     QCOMPARE(FileBytes::read(first.highScorePath()),

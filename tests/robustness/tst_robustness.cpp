@@ -163,7 +163,7 @@ void tst_Robustness::highScores()
     const QString path = t.highScorePath();
 
     QVERIFY(FileBytes::write(path, bytes));
-    t.game.highScores.mnuScores_Click();
+    t.game.highScores.showTable();
     QCOMPARE(FileBytes::read(path), bytes);
     QCOMPARE(t.dialogs.shown.size(), 1);
     const QString text = t.dialogs.shown.first().text;
@@ -188,7 +188,7 @@ void tst_Robustness::highScores()
         QVERIFY(FileBytes::write(path, bytes));
         t.dialogs.shown.clear();
         t.dialogs.textAnswers = {QStringLiteral("Robust")};
-        t.view.setCaption(ValueLabel::Score, QString::number(score));
+        t.model.setScore(score);
         t.game.highScores.CheckHighScore();
         verifyEntered(bytes, FileBytes::read(path), score, QStringLiteral("Robust"));
         if (QTest::currentTestFailed())
@@ -199,10 +199,10 @@ void tst_Robustness::highScores()
 
     QVERIFY(FileBytes::write(path, bytes));
     t.dialogs.confirmAnswers = {false};
-    t.game.highScores.mnuReset_Click();
+    t.game.highScores.confirmReset();
     QCOMPARE(FileBytes::read(path), bytes);
     t.dialogs.confirmAnswers = {true};
-    t.game.highScores.mnuReset_Click();
+    t.game.highScores.confirmReset();
     const QByteArray reset = FileBytes::read(path);
     QVERIFY(reset.left(240) == ScoreBytes::emptyTable());
     QVERIFY2(reset.mid(240) == bytes.mid(240), "the reset lost the bytes past the table");
@@ -215,17 +215,17 @@ void tst_Robustness::gameEnd()
     TestGame t;
     QVERIFY(FileBytes::write(t.dictionaryPath(), bytes));
     QVERIFY(FileBytes::write(t.highScorePath(), bytes));
-    t.view.setBoard(QStringLiteral("ZEN") + QString(17, QLatin1Char('A')) + QStringLiteral("QUIZ") + QString(380, QLatin1Char('E')));
+    t.setBoard(QStringLiteral("ZEN") + QString(17, QLatin1Char('A')) + QStringLiteral("QUIZ") + QString(380, QLatin1Char('E')));
     t.start();
     t.click({0, 1, 2});
-    t.game.submission.cmdEnter_Click();
+    t.game.submission.submitWord();
     t.click({20, 21, 22, 23});
-    t.game.submission.cmdEnter_Click();
-    QCOMPARE(t.view.words, QStringList({QStringLiteral("ZEN"), QStringLiteral("QUIZ")}));
-    const qint64 score = t.view.caption(ValueLabel::Score).toLongLong();
+    t.game.submission.submitWord();
+    QCOMPARE(t.model.playedWords(), QStringList({QStringLiteral("ZEN"), QStringLiteral("QUIZ")}));
+    const qint64 score = t.model.score();
     t.dialogs.textAnswers = {QStringLiteral("Robust")};
     t.dialogs.confirmByDefault = true;
-    t.game.clock.cmdFinish_Click();
+    t.game.run.finishGame();
     QCOMPARE(t.tickToEnd(5), 1);
 
     const QSet<QByteArray> lines = linesOf(bytes);
@@ -238,7 +238,7 @@ void tst_Robustness::gameEnd()
     QVERIFY2(dictionary.startsWith(bytes), "the game end changed what the dictionary held");
     QVERIFY(dictionary.mid(bytes.size()) == (added.isEmpty() ? QByteArray() : appended(bytes, added)));
     verifyEntered(bytes, FileBytes::read(t.highScorePath()), score, QStringLiteral("Robust"));
-    QVERIFY(t.view.startPanel);
+    QCOMPARE(t.model.phase(), GameModel::Phase::Waiting);
 }
 
 QTEST_GUILESS_MAIN(tst_Robustness)

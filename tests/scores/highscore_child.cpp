@@ -6,7 +6,6 @@
 // Usage: highscore_child DATA_DIR SCORE hold|answer
 
 #include "game/Game.h"
-#include "support/MemoryView.h"
 #include "support/ScriptedDialogs.h"
 #include "support/ScriptedRandom.h"
 
@@ -23,12 +22,11 @@ int main(int argc, char *argv[])
     }
     const bool hold = std::strcmp(argv[3], "hold") == 0;
 
-    MemoryView view;
     ScriptedDialogs dialogs;
     ScriptedRandom random;
-    Game game(view, dialogs, random, QString::fromLocal8Bit(argv[1]));
-    game.Form_Load();
-    view.setCaption(ValueLabel::Score, QString::fromLocal8Bit(argv[2]));
+    Game game(dialogs, random, QString::fromLocal8Bit(argv[1]));
+    game.setUp();
+    game.model.setScore(QByteArray(argv[2]).toLongLong());
 
     bool asked = false;
     dialogs.textAnswers = {QStringLiteral("Kid")};

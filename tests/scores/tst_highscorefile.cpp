@@ -139,7 +139,7 @@ void TestHighScoreFile::storedName()
     QFETCH(QByteArray, stored);
 
     TestGame g;
-    g.view.setCaption(ValueLabel::Score, QStringLiteral("10"));
+    g.model.setScore(10);
     g.dialogs.textAnswers = {typed};
     g.game.highScores.CheckHighScore();
 
@@ -178,12 +178,11 @@ void TestHighScoreFile::unusableFile()
         QVERIFY(QDir(tmp.path()).mkdir(QStringLiteral("HighScore.kvz")));
     }
 
-    MemoryView view;
     ScriptedDialogs dialogs;
     ScriptedRandom random;
-    Game game(view, dialogs, random, dataDir);
-    game.Form_Load();
-    view.setCaption(ValueLabel::Score, QStringLiteral("50"));
+    Game game(dialogs, random, dataDir);
+    game.setUp();
+    game.model.setScore(50);
     dialogs.confirmByDefault = true;
 
     switch (operation) {
@@ -191,10 +190,10 @@ void TestHighScoreFile::unusableFile()
         game.highScores.CheckHighScore();
         break;
     case 1:
-        game.highScores.mnuScores_Click();
+        game.highScores.showTable();
         break;
     default:
-        game.highScores.mnuReset_Click();
+        game.highScores.confirmReset();
         break;
     }
 
@@ -215,8 +214,8 @@ void TestHighScoreFile::unusableFile()
     QCOMPARE(filesIn(tmp.path()), QStringList{beneathFile ? QStringLiteral("blocker") : QStringLiteral("HighScore.kvz")});
 
     // The game goes on.
-    game.clock.cmdStart_Click();
-    QVERIFY(view.timerEnabled());
+    game.run.startGame();
+    QVERIFY(game.model.ticking());
 }
 
 void TestHighScoreFile::failedWriteKeepsFile()
@@ -225,7 +224,7 @@ void TestHighScoreFile::failedWriteKeepsFile()
     TestGame g;
     const QByteArray before = ScoreBytes::table(ScoreBytes::tenEntries()) + QByteArray(64 * 1024, 'T');
     QVERIFY(FileBytes::write(g.highScorePath(), before));
-    g.view.setCaption(ValueLabel::Score, QStringLiteral("500"));
+    g.model.setScore(500);
     g.dialogs.textAnswers = {QStringLiteral("Ann")};
 
     // A file-size limit below the new file's size fails the write as a full disc would, even for

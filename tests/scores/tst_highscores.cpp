@@ -114,7 +114,7 @@ void TestHighScores::checkHighScore()
     TestGame g;
     if (present)
         QVERIFY(FileBytes::write(g.highScorePath(), before));
-    g.view.setCaption(ValueLabel::Score, score);
+    g.model.setScore(score.toLongLong());
     g.dialogs.textAnswers = answers;
     QByteArray whileAsking;
     bool fileThere = false;
@@ -184,7 +184,7 @@ void TestHighScores::tableText()
     TestGame g;
     if (present)
         QVERIFY(FileBytes::write(g.highScorePath(), before));
-    g.game.highScores.mnuScores_Click();
+    g.game.highScores.showTable();
 
     QCOMPARE(g.dialogs.shown.size(), 1);
     QCOMPARE(g.dialogs.shown[0].kind, Kind::Inform);
@@ -216,7 +216,7 @@ void TestHighScores::reset()
     if (present)
         QVERIFY(FileBytes::write(g.highScorePath(), before));
     g.dialogs.confirmAnswers = {yes};
-    g.game.highScores.mnuReset_Click();
+    g.game.highScores.confirmReset();
 
     QCOMPARE(g.dialogs.shown.size(), 1);
     QCOMPARE(g.dialogs.shown[0].kind, Kind::Confirm);

@@ -202,9 +202,9 @@ private:
         const bool fromMenu = box.title == QLatin1String("Zentile - High Scores")
             || box.title == QLatin1String("Reset High Scores") || box.title == QLatin1String("Time Limit")
             || box.text == WrongFormat;
-        if (fromMenu && m_game->view.timerEnabled() && chance(25)) {
+        if (fromMenu && m_game->model.ticking() && chance(25)) {
             m_answers[index].tickedAfter = true;
-            m_game->game.clock.tmrPlay_Timer();
+            m_game->game.countdown.tick();
         }
         Answer &a = m_answers[index];
         if (box.kind == Kind::Confirm) {
@@ -269,7 +269,7 @@ private:
     void start()
     {
         action = QStringLiteral("Start");
-        m_game->game.clock.cmdStart_Click();
+        m_game->game.run.startGame();
         m.gameSteps = 0;
         m.clock = m.limit;
         m.timer = m.buttons = true;
@@ -279,7 +279,7 @@ private:
     void finish()
     {
         action = QStringLiteral("Finish");
-        m_game->game.clock.cmdFinish_Click();
+        m_game->game.run.finishGame();
         m.clock = QStringLiteral("00:00");
         m.timer = true;
     }
@@ -287,14 +287,14 @@ private:
     void tick()
     {
         action = QStringLiteral("tick");
-        m_game->game.clock.tmrPlay_Timer();
+        m_game->game.countdown.tick();
         accountTick();
     }
 
     void click(int tile)
     {
         action = QStringLiteral("click %1").arg(tile);
-        m_game->game.selection.l_Click(tile);
+        m_game->game.selection.pickTile(tile);
         accountClick(tile);
     }
 
@@ -302,9 +302,9 @@ private:
     void doubleClick(int tile)
     {
         action = QStringLiteral("double click %1").arg(tile);
-        m_game->game.selection.l_Click(tile);
+        m_game->game.selection.pickTile(tile);
         accountClick(tile);
-        m_game->game.submission.l_DblClick(tile);
+        m_game->game.submission.submitWord();
         accountEnter();
     }
 
@@ -314,7 +314,7 @@ private:
         if (!m.buttons)
             return tick();
         action = QStringLiteral("Enter \"%1\"").arg(m.word);
-        m_game->game.submission.cmdEnter_Click();
+        m_game->game.submission.submitWord();
         accountEnter();
     }
 
@@ -323,7 +323,7 @@ private:
         if (!m.buttons)
             return tick();
         action = QStringLiteral("Clear");
-        m_game->game.selection.cmdClear_Click();
+        m_game->game.selection.clearWord();
         m.order.clear();
         m.word.clear();
     }
@@ -332,7 +332,7 @@ private:
     {
         action = QStringLiteral("New");
         abandoned += m.timer && !m.panel ? 1 : 0;
-        m_game->game.clock.mnuNew_Click();
+        m_game->game.run.newBoard();
         accountClearAndDeal();
     }
 
@@ -340,10 +340,7 @@ private:
     {
         const int item = chance(70) ? 0 : below(4);
         action = QStringLiteral("Time Limit ") + FixedLimits.at(item);
-        const std::array<void (TimeLimitOptions::*)(), 4> handlers = {
-            &TimeLimitOptions::mnu30_Click, &TimeLimitOptions::mnu1_Click, &TimeLimitOptions::mnu130_Click,
-            &TimeLimitOptions::mnu2_Click};
-        (m_game->game.timeLimits.*handlers.at(item))();
+        m_game->game.timeLimits.setTimeLimit(item);
         m.checks = {false, false, false, false};
         m.checks.at(item) = true;
         m.limit = FixedLimits.at(item);
@@ -354,7 +351,7 @@ private:
     void customLimit()
     {
         action = QStringLiteral("Custom");
-        m_game->game.timeLimits.mnuCustom_Click();
+        m_game->game.timeLimits.chooseCustomLimit();
         m.checks = {false, false, false, false};
         const Answer *typed = expectBox(Kind::AskText, QStringLiteral("Time Limit"), TimePrompt, QStringLiteral("MM:SS"));
         if (!typed)
@@ -373,7 +370,7 @@ private:
     void showScores()
     {
         action = QStringLiteral("High Scores");
-        m_game->game.highScores.mnuScores_Click();
+        m_game->game.highScores.showTable();
         readScores();
         const QString gap(8, QLatin1Char(' '));
         QString text = QStringLiteral("Rank     Score       Name\r\n\r\n");
@@ -390,7 +387,7 @@ private:
     void resetScores()
     {
         action = QStringLiteral("Reset High Scores");
-        m_game->game.highScores.mnuReset_Click();
+        m_game->game.highScores.confirmReset();
         const Answer *a = expectBox(Kind::Confirm, QStringLiteral("Reset High Scores"),
                                     QStringLiteral("Are you sure you want to reset your high scores?"));
         if (!a || !a->yes)
@@ -406,7 +403,7 @@ private:
     {
         if (m.panel || m.order.contains(tile))
             return;
-        const QString letter = m_game->view.tileCaption(tile);
+        const QChar letter = m_game->model.letter(tile);
         if (touching(tile, m.last)) {
             m.order.append(tile);
             m.word += letter;
@@ -505,50 +502,44 @@ private:
 
     void check()
     {
-        const MemoryView &view = m_game->view;
+        const GameModel &model = m_game->model;
         QString picked;
         for (const int tile : std::as_const(m.order))
-            picked += view.tileCaption(tile);
+            picked += model.letter(tile);
         for (int i = 0; i < 400; ++i) {
-            const MemoryView::Tile &tile = view.tileData.at(i);
-            if (!tile.created || !tile.visible || tile.caption.size() != 1 || tile.caption.at(0) < QLatin1Char('A')
-                || tile.caption.at(0) > QLatin1Char('Z'))
-                return fail(QStringLiteral("tile %1 holds \"%2\"").arg(i).arg(tile.caption));
-            if (tile.marked != m.order.contains(i))
-                return fail(QStringLiteral("tile %1 is %2 marked").arg(i).arg(tile.marked ? "wrongly" : "not"));
+            if (model.letter(i) < QLatin1Char('A') || model.letter(i) > QLatin1Char('Z'))
+                return fail(QStringLiteral("tile %1 holds \"%2\"").arg(i).arg(model.letter(i)));
         }
-        if (picked != m.word || view.caption(ValueLabel::Word) != m.word)
+        if (model.wordTiles() != m.order)
+            return fail(QStringLiteral("the word's tiles are not those picked"));
+        if (picked != m.word || model.word() != m.word)
             return fail(QStringLiteral("the word shows \"%1\", its tiles spell \"%2\", expected \"%3\"")
-                            .arg(view.caption(ValueLabel::Word), picked, m.word));
+                            .arg(model.word(), picked, m.word));
         int score = 0;
         int seconds = 0;
         for (const QChar c : std::as_const(m.word)) {
             score += points(c);
             seconds += bonus(c);
         }
-        const QString shownScore = view.caption(ValueLabel::ThisScore) + QLatin1Char('+') + view.caption(ValueLabel::AddTime);
+        const QString shownScore = QStringLiteral("%1+%2").arg(model.wordScore()).arg(model.timeBonus());
         if (shownScore != QStringLiteral("%1+%2").arg(score).arg(seconds))
             return fail(QStringLiteral("the word scores %1+%2 s, shown %3 s").arg(score).arg(seconds).arg(shownScore));
-        if (QSet<QString>(view.words.cbegin(), view.words.cend()).size() != view.words.size() || view.words != m.words)
-            return fail(QStringLiteral("the list is %1, expected %2").arg(view.words.join(u','), m.words.join(u',')));
-        if (view.caption(ValueLabel::Score) != QString::number(m.total))
-            return fail(QStringLiteral("the score is %1, expected %2").arg(view.caption(ValueLabel::Score)).arg(m.total));
+        const QStringList &words = model.playedWords();
+        if (QSet<QString>(words.cbegin(), words.cend()).size() != words.size() || words != m.words)
+            return fail(QStringLiteral("the list is %1, expected %2").arg(words.join(u','), m.words.join(u',')));
+        if (model.score() != m.total)
+            return fail(QStringLiteral("the score is %1, expected %2").arg(model.score()).arg(m.total));
         static const QRegularExpression Readable(QStringLiteral("^[0-9]{2,}:[0-9]{2,}$"));
-        const QString clock = view.caption(ValueLabel::Time);
+        const QString clock = model.clock().text();
         if (!Readable.match(clock).hasMatch() || clock != m.clock)
             return fail(QStringLiteral("the clock shows \"%1\", expected \"%2\"").arg(clock, m.clock));
-        if (view.timer != m.timer || view.startPanel != m.panel || view.buttonEnabled(WordButton::Enter) != m.buttons
-            || view.buttonEnabled(WordButton::Clear) != m.buttons || view.buttonEnabled(WordButton::Shuffle) != m.buttons)
+        const bool waiting = model.phase() == GameModel::Phase::Waiting;
+        if (model.ticking() != m.timer || waiting != m.panel || waiting == m.buttons)
             return fail(QStringLiteral("timer, start panel or word buttons in the wrong state"));
-        const std::array<MenuCheck, 4> items = {MenuCheck::Time30, MenuCheck::Time1, MenuCheck::Time130, MenuCheck::Time2};
         for (int i = 0; i < 4; ++i) {
-            if (view.isChecked(items.at(i)) != m.checks.at(i))
+            if ((model.checkedLimit() == i) != m.checks.at(i))
                 return fail(QStringLiteral("the time limit %1 has the wrong check mark").arg(FixedLimits.at(i)));
         }
-        if (!view.isChecked(MenuCheck::AllowAddWords))
-            return fail(QStringLiteral("\"Allow Add Words\" lost its check mark"));
-        if (m_game->game.state.LastTile != m.last)
-            return fail(QStringLiteral("LastTile is %1, expected %2").arg(m_game->game.state.LastTile).arg(m.last));
         checkScoreFile();
         checkDictionary();
     }

@@ -2,25 +2,45 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/TestGame.h"
 
+#include "play/WordScoring.h"
+
 TestGame::TestGame(quint64 seed)
     : random(seed)
-    , game(view, dialogs, random, dir.path())
+    , game(dialogs, random, dir.path())
 {
-    game.Form_Load();
+    game.setUp();
 }
 
 void TestGame::click(std::initializer_list<int> tiles)
 {
     for (const int tile : tiles)
-        game.selection.l_Click(tile);
+        game.selection.pickTile(tile);
 }
 
 int TestGame::tickToEnd(int limit)
 {
     int ticks = 0;
-    while (view.timerEnabled() && ticks < limit) {
-        game.clock.tmrPlay_Timer();
+    while (model.ticking() && ticks < limit) {
+        game.countdown.tick();
         ++ticks;
     }
     return ticks;
+}
+
+void TestGame::setBoard(const QString &letters)
+{
+    model.dealLetters(letters + model.letters().mid(letters.size()));
+}
+
+void TestGame::setClock(const QString &text)
+{
+    model.setClock({qint16(text.section(QLatin1Char(':'), 0, 0).toInt()), qint16(text.section(QLatin1Char(':'), 1).toInt())});
+}
+
+int TestGame::pointsOf(const QString &word)
+{
+    int points = 0;
+    for (const QChar letter : word)
+        points += WordScoring::valueOf(letter)->points;
+    return points;
 }

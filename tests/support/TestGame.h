@@ -3,7 +3,6 @@
 #pragma once
 
 #include "game/Game.h"
-#include "support/MemoryView.h"
 #include "support/ScriptedDialogs.h"
 #include "support/ScriptedRandom.h"
 
@@ -11,7 +10,7 @@
 
 #include <initializer_list>
 
-// A started-up game on the in-memory view, with its data files in a fresh folder.
+// A started-up game, seen through its model, with its data files in a fresh folder.
 struct TestGame
 {
     explicit TestGame(quint64 seed = 1);
@@ -20,15 +19,22 @@ struct TestGame
     QString highScorePath() const { return dir.filePath(QStringLiteral("HighScore.kvz")); }
 
     // "Start Game".
-    void start() { game.clock.cmdStart_Click(); }
+    void start() { game.run.startGame(); }
     // Clicks the tiles in turn.
     void click(std::initializer_list<int> tiles);
     // Ticks until the game ends or `limit` ticks have passed; the number of ticks.
     int tickToEnd(int limit = 100000);
+    // Puts `letters` on the board from tile 0 on; the other tiles keep theirs.
+    void setBoard(const QString &letters);
+    // The clock as the window shows it, and written from such a text, "MMM:SS" too.
+    QString clock() const { return model.clock().text(); }
+    void setClock(const QString &text);
+    // The points of `word` by the game's own table.
+    static int pointsOf(const QString &word);
 
     QTemporaryDir dir;
-    MemoryView view;
     ScriptedDialogs dialogs;
     ScriptedRandom random;
     Game game;
+    GameModel &model = game.model;
 };

@@ -51,8 +51,9 @@ public:
         services.openUrl = [this](const QUrl &url) { opened << url; };
         window = std::make_unique<frmZentile>(std::move(services));
         // The first deal starts with `letters`, tile 0 onwards; later deals are the seeded source's.
-        for (int i = 0; i < letters.size(); ++i)
-            window->tiles().setTileCaption(i, letters.mid(i, 1));
+        GameModel &model = window->game().model;
+        if (!letters.isEmpty())
+            model.dealLetters(letters + model.letters().mid(letters.size()));
     }
     Window(const Window &) = delete;
     Window &operator=(const Window &) = delete;

@@ -8,6 +8,7 @@
 #include "support/FileBytes.h"
 #include "window/BoardSurface.h"
 #include "support/ScoreBytes.h"
+#include "support/TestGame.h"
 
 #include <QAccessible>
 #include <QLineEdit>
@@ -32,6 +33,11 @@ struct Heard
 };
 
 QList<Heard> heard;
+
+QString points(const char *word)
+{
+    return QString::number(TestGame::pointsOf(QLatin1String(word)));
+}
 
 void listen(QAccessibleEvent *event)
 {
@@ -176,7 +182,7 @@ void tst_accessibility::valuesAreSpokenAndAnnounced()
     QVERIFY(showActive(w));
     w.press(QStringLiteral("cmdStart"));
     type(w, {Qt::Key_Space, Qt::Key_Right, Qt::Key_Space, Qt::Key_Right, Qt::Key_Space, Qt::Key_Return});
-    w->game().clock.tmrPlay_Timer();
+    w->game().countdown.tick();
 
     const struct
     {
@@ -184,8 +190,8 @@ void tst_accessibility::valuesAreSpokenAndAnnounced()
         QStringList announced;
     } expected[] = {
         {"lblWord", {"C", "CA", "CAT", ""}},
-        {"lblThisScore", {"3", "4", "5", "0"}},
-        {"lblScore", {"5"}},
+        {"lblThisScore", {points("C"), points("CA"), points("CAT"), "0"}},
+        {"lblScore", {points("CAT")}},
         {"lblTime", {"01:59"}},
     };
     for (const auto &[label, announced] : expected) {
@@ -270,11 +276,11 @@ void tst_accessibility::nameBoxTakesTwentyCharacters()
         QTest::keyClick(box, Qt::Key_Escape);
     });
     w.press(QStringLiteral("cmdFinish"));
-    w->game().clock.tmrPlay_Timer();
+    w->game().countdown.tick();
     QVERIFY(boxes.done());
     QCOMPARE(boxes.unexpected, QStringList());
     QCOMPARE(FileBytes::read(w.path(QStringLiteral("HighScore.kvz"))).left(ScoreBytes::RecordSize),
-             ScoreBytes::record(1, 5, "Abcdefghijklmnopqrst"));
+             ScoreBytes::record(1, TestGame::pointsOf(QStringLiteral("CAT")), "Abcdefghijklmnopqrst"));
     QVERIFY(!QFile::exists(w.path(QStringLiteral("Dictionary.kvz"))));
 }
 

@@ -320,7 +320,7 @@ void tst_startup::onlineHelp()
 {
     Window w(knownBoard());
     w.press(QStringLiteral("cmdStart"));
-    w->game().clock.tmrPlay_Timer();
+    w->game().countdown.tick();
     w.click(0);
     const QStringList before = snapshot(w);
 
