@@ -8,6 +8,7 @@
 #include "window/CaptionButton.h"
 #include "window/LayoutScale.h"
 #include "window/QtDialogs.h"
+#include "window/StartPanelMargin.h"
 #include "window/Twips.h"
 
 #include <QCoreApplication>
@@ -117,6 +118,7 @@ frmZentile::frmZentile(WindowServices services, QWidget *parent)
     wire();
     Form_Load();
     // Built and dealt: this is the design, which the window's size scales from now on.
+    new StartPanelMargin(fraStart);
     new LayoutScale(this, m_board);
 }
 

@@ -77,6 +77,15 @@ void tst_scaling::shrinksToASmallScreen()
     QVERIFY(w.tile(0)->width() < 23);
     QVERIFY(w.child(QStringLiteral("board"))->font().pointSizeF() < 12.75);
 
+    // No tile the start panel cuts shows outside it and its margin; a game uncovers them.
+    const QWidget *panel = w.child(QStringLiteral("fraStart"));
+    const QRect covered = panel->geometry() | w.child(QStringLiteral("fraStartMargin"))->geometry();
+    for (int i = 0; i < 400; ++i) {
+        if (w.tile(i)->geometry().intersects(panel->geometry()))
+            QVERIFY2(covered.contains(w.tile(i)->geometry()), qPrintable(QString::number(i)));
+    }
+    w.press(QStringLiteral("cmdStart"));
+    QVERIFY(!w.child(QStringLiteral("fraStartMargin"))->isVisible());
 }
 
 void tst_scaling::resizeScalesTheBoard_data()
