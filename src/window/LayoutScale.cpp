@@ -4,6 +4,7 @@
 
 #include <QAbstractScrollArea>
 #include <QEvent>
+#include <QLayout>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QScreen>
@@ -15,8 +16,9 @@
 
 namespace {
 
-// Below this the letters cannot be read; the window need not shrink further.
-constexpr qreal SmallestFactor = 0.25;
+// Much below this the letters cannot be read: the player may shrink the window no further,
+// unless the screen itself is smaller.
+constexpr qreal SmallestFactor = 0.5;
 
 } // namespace
 
@@ -75,6 +77,10 @@ void LayoutScale::fitToScreen()
     const int menu = m_window->menuWidget() ? m_window->menuWidget()->sizeHint().height() : 0;
     const QSize room = available.size().shrunkBy(frame) - QSize(0, menu);
     const qreal fit = std::min({1.0, qreal(room.width()) / m_design.width(), qreal(room.height()) / m_design.height()});
+    if (fit < SmallestFactor) {
+        m_surface->setMinimumSize((QSizeF(m_design) * fit).toSize());
+        m_window->layout()->activate();
+    }
     if (fit >= 1) {
         m_window->resize(m_design + QSize(0, menu));
         return;
