@@ -6,13 +6,14 @@
 #include "game/Game.h"
 #include "window/BoardSurface.h"
 #include "window/CaptionButton.h"
+#include "window/LayoutScale.h"
 #include "window/QtDialogs.h"
+#include "window/StartPanelMargin.h"
 #include "window/Twips.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QLabel>
-#include <QLayout>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
@@ -120,12 +121,14 @@ frmZentile::frmZentile(WindowServices services, QWidget *parent)
     setFont(verdana(8.25));
     buildControls();
     buildMenus();
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     m_game = std::make_unique<Game>(*m_services.dialogs, *m_services.random, m_services.dataDir);
     wire();
     listen(m_game->model);
     Form_Load();
+    // Built and dealt: this is the design, which the window's size scales from now on.
+    new StartPanelMargin(fraStart);
+    new LayoutScale(this, m_board);
 }
 
 frmZentile::~frmZentile()
@@ -137,7 +140,7 @@ frmZentile::~frmZentile()
 void frmZentile::buildControls()
 {
     m_board = new BoardSurface(this);
-    m_board->setFixedSize(Twips::toPixels(0, 0, 8985, 8010).size());
+    m_board->resize(Twips::toPixels(0, 0, 8985, 8010).size());
     // Set once here rather than on each of the 400 tiles; the frames go back to the window's look.
     m_board->setFont(verdana(12.75));
     QPalette letters = m_board->palette();

@@ -58,7 +58,7 @@ public:
     Window(const Window &) = delete;
     Window &operator=(const Window &) = delete;
 
-    // Shown and exposed. The fixed size is settled first: the offscreen platform cannot take
+    // Shown and exposed. The size limits are settled first: the offscreen platform cannot take
     // size hints once the window exists, and says so.
     bool show()
     {
