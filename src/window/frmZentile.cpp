@@ -3,11 +3,15 @@
 #include "window/frmZentile.h"
 
 #include "board/ClockRandomSource.h"
+#include "core/CaptionNumber.h"
+#include "core/ClockText.h"
 #include "game/Game.h"
+#include "window/Announcer.h"
 #include "window/BoardSurface.h"
 #include "window/CaptionButton.h"
 #include "window/QtDialogs.h"
 #include "window/Twips.h"
+#include "window/WordList.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -115,6 +119,7 @@ frmZentile::frmZentile(WindowServices services, QWidget *parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     m_game = std::make_unique<Game>(*this, *m_services.dialogs, *m_services.random, m_services.dataDir);
+    m_announcer = new Announcer(this);
     wire();
     Form_Load();
 }
@@ -155,7 +160,7 @@ void frmZentile::buildControls()
     Frame2->setFont(font());
     Frame2->setPalette(plain);
     cmdFinish = makeButton(Frame2, "cmdFinish", QStringLiteral("Finish Game"), Twips::toPixels(360, 5400, 855, 495), true);
-    lstWords = place(new QListWidget(Frame2), "lstWords", Twips::toPixels(120, 240, 1455, 4350));
+    lstWords = place(new WordList(Frame2), "lstWords", Twips::toPixels(120, 240, 1455, 4350));
     lstWords->setSelectionMode(QAbstractItemView::SingleSelection);
     lstWords->setSortingEnabled(false);
     lstWords->setAccessibleName(QStringLiteral("Words played"));
@@ -227,6 +232,10 @@ void frmZentile::buildMenus()
     mnuHelp = menuBar()->addMenu(QStringLiteral("Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
     mnuOnlineHelp = makeAction(mnuHelp, "mnuOnlineHelp", QStringLiteral("Online Help"));
+
+    // A screen reader names an open menu by its window title, which Qt leaves empty.
+    for (QMenu *menu : {mnuFile, mnuOptions, mnuTime, mnuHelp})
+        menu->setWindowTitle(menu->title());
 }
 
 void frmZentile::wire()
@@ -234,25 +243,26 @@ void frmZentile::wire()
     Game &game = *m_game;
     const auto on = [this](auto *sender, auto signal, auto handler) { connect(sender, signal, this, handler); };
 
-    on(m_board, &BoardSurface::tileClicked, [&game](int index) { game.selection.l_Click(index); });
-    on(m_board, &BoardSurface::pickRequested, [&game](int index) { game.selection.l_Click(index); });
-    on(m_board, &BoardSurface::tileDoubleClicked, [&game](int index) { game.submission.l_DblClick(index); });
+    on(m_board, &BoardSurface::tileClicked, &frmZentile::pickTile);
+    on(m_board, &BoardSurface::pickRequested, &frmZentile::pickTile);
+    on(m_board, &BoardSurface::tileDoubleClicked, &frmZentile::submitWord);
     // Return and Escape stand for the buttons, and act only when those could be pressed.
-    on(m_board, &BoardSurface::submitRequested, [this, &game] {
+    on(m_board, &BoardSurface::submitRequested, [this] {
         if (cmdEnter->isEnabled())
-            game.submission.cmdEnter_Click();
+            submitWord();
     });
-    on(m_board, &BoardSurface::clearRequested, [this, &game] {
+    on(m_board, &BoardSurface::clearRequested, [this] {
         if (cmdClear->isEnabled())
-            game.selection.cmdClear_Click();
+            clearWord();
     });
-    on(cmdEnter, &QPushButton::clicked, [&game] { game.submission.cmdEnter_Click(); });
-    on(cmdClear, &QPushButton::clicked, [&game] { game.selection.cmdClear_Click(); });
-    on(cmdStart, &QPushButton::clicked, [&game] { game.clock.cmdStart_Click(); });
+    on(m_board, &BoardSurface::clockRequested, &frmZentile::reportClock);
+    on(cmdEnter, &QPushButton::clicked, &frmZentile::submitWord);
+    on(cmdClear, &QPushButton::clicked, &frmZentile::clearWord);
+    on(cmdStart, &QPushButton::clicked, &frmZentile::startGame);
     on(cmdFinish, &QPushButton::clicked, [&game] { game.clock.cmdFinish_Click(); });
-    on(tmrPlay, &QTimer::timeout, [&game] { game.clock.tmrPlay_Timer(); });
+    on(tmrPlay, &QTimer::timeout, &frmZentile::tick);
 
-    on(mnuNew, &QAction::triggered, [&game] { game.clock.mnuNew_Click(); });
+    on(mnuNew, &QAction::triggered, &frmZentile::newGame);
     on(mnuScores, &QAction::triggered, [&game] { game.highScores.mnuScores_Click(); });
     on(mnuReset, &QAction::triggered, [&game] { game.highScores.mnuReset_Click(); });
     on(mnu30, &QAction::triggered, [&game] { game.timeLimits.mnu30_Click(); });
@@ -281,6 +291,80 @@ void frmZentile::Form_Load()
     fraStart->raise();
     Frame1->raise();
     Frame2->raise();
+}
+
+void frmZentile::pickTile(int index)
+{
+    TileView &board = *m_board;
+    const bool wasMarked = board.tileMarked(index);
+    m_game->selection.l_Click(index);
+    if (!wasMarked && board.tileMarked(index)) {
+        const QString letter = board.tileCaption(index);
+        m_announcer->picked(letter.isEmpty() ? QChar() : letter.front(), lblWord->text(),
+                            int(CaptionNumber::value(lblThisScore->text())));
+    }
+}
+
+void frmZentile::submitWord()
+{
+    const QString word = lblWord->text();
+    const int count = wordCount();
+    const qint64 before = CaptionNumber::value(lblScore->text());
+    m_game->submission.cmdEnter_Click();
+    const qint64 total = CaptionNumber::value(lblScore->text());
+    if (wordCount() > count)
+        m_announcer->wordAccepted(word, int(total - before), total);
+    else
+        m_announcer->wordRefused(word, word.size() > 2 ? Announcer::Refusal::AlreadyPlayed : Announcer::Refusal::TooShort);
+}
+
+void frmZentile::clearWord()
+{
+    const bool hadWord = !lblWord->text().isEmpty();
+    m_game->selection.cmdClear_Click();
+    if (hadWord)
+        m_announcer->wordCleared();
+}
+
+void frmZentile::startGame()
+{
+    m_game->clock.cmdStart_Click();
+    reportClock();
+}
+
+void frmZentile::tick()
+{
+    // The tick that finds the clock at zero ends the game, and its boxes open inside it.
+    if (gameRunning() && secondsLeft() == 0) {
+        m_announcer->gameEnded(CaptionNumber::value(lblScore->text()));
+        m_game->clock.tmrPlay_Timer();
+        m_announcer->boardDealt();
+        return;
+    }
+    m_game->clock.tmrPlay_Timer();
+    if (gameRunning())
+        m_announcer->clockTick(secondsLeft());
+}
+
+void frmZentile::newGame()
+{
+    const bool abandoned = gameRunning();
+    m_game->clock.mnuNew_Click();
+    if (abandoned)
+        m_announcer->gameAbandoned();
+    m_announcer->boardDealt();
+}
+
+void frmZentile::reportClock()
+{
+    if (gameRunning())
+        m_announcer->clockReport(secondsLeft());
+}
+
+int frmZentile::secondsLeft() const
+{
+    const ClockText clock = ClockText::parse(lblTime->text());
+    return clock.minutes * 60 + clock.seconds;
 }
 
 void frmZentile::mnuExit_Click()

@@ -9,6 +9,7 @@
 
 #include <memory>
 
+class Announcer;
 class BoardSurface;
 class Game;
 class QAction;
@@ -34,6 +35,7 @@ public:
     ~frmZentile() override;
 
     Game &game() { return *m_game; }
+    Announcer &announcer() { return *m_announcer; }
 
     // GameView
     QString caption(ValueLabel label) const override;
@@ -59,6 +61,16 @@ private:
     void buildMenus();
     // Connects each control to the handler of the game's part that owns it.
     void wire();
+    // The game's moves, each followed by what a screen reader should hear of it.
+    void pickTile(int index);
+    void submitWord();
+    void clearWord();
+    void startGame();
+    void tick();
+    void newGame();
+    void reportClock();
+    bool gameRunning() const { return !startPanelShown(); }
+    int secondsLeft() const;
     void mnuExit_Click();
     void mnuOnlineHelp_Click();
     QLabel *label(ValueLabel which) const;
@@ -66,6 +78,7 @@ private:
 
     WindowServices m_services;
     std::unique_ptr<Game> m_game;
+    Announcer *m_announcer = nullptr;
 
     BoardSurface *m_board = nullptr;
     QTimer *tmrPlay = nullptr;
