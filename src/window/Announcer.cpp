@@ -160,6 +160,12 @@ void Announcer::boardDealt()
     say(dealtText());
 }
 
+void Announcer::menuOpened(const QString &title)
+{
+    say(QStringLiteral("%1 menu.").arg(title));
+    flush();
+}
+
 void Announcer::say(const QString &text)
 {
     // A reader cuts off what it is saying for each new message, so one turn makes one message.

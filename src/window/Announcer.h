@@ -30,6 +30,8 @@ public:
     void gameEnded(qint64 finalScore);
     void gameAbandoned();
     void boardDealt();
+    // Said at once, before the menu's first entry.
+    void menuOpened(const QString &title);
 
     // The texts, in the words a player hears.
     static QString pickText(QChar letter, const QString &word, int wordScore);

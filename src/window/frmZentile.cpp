@@ -13,6 +13,7 @@
 #include "window/Twips.h"
 #include "window/WordList.h"
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QLabel>
@@ -274,6 +275,25 @@ void frmZentile::wire()
     on(mnuOnlineHelp, &QAction::triggered, &frmZentile::mnuOnlineHelp_Click);
     // "Allow Add Words" shows its mark and does nothing: choosing it must not clear the mark.
     on(mnuAdd, &QAction::triggered, [this] { mnuAdd->setChecked(true); });
+
+    for (QMenu *menu : {mnuFile, mnuOptions, mnuHelp}) {
+        on(menu, &QMenu::aboutToShow, [this, menu] {
+            m_announcer->menuOpened(menu->title());
+            // Going from menu to menu, Qt reports the focus back in the window between the
+            // two; said again once the menu is up, the entry is where a reader ends.
+            QMetaObject::invokeMethod(
+                menu,
+                [menu] {
+                    QAction *entry = menu->activeAction();
+                    if (!entry || !menu->isVisible() || !QAccessible::isActive())
+                        return;
+                    QAccessibleEvent event(menu, QAccessible::Focus);
+                    event.setChild(int(menu->actions().indexOf(entry)));
+                    QAccessible::updateAccessibility(&event);
+                },
+                Qt::QueuedConnection);
+        });
+    }
 
     // The menus have no access keys, so F10 opens the first one, as on GNOME and Windows.
     on(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated,

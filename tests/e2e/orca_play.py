@@ -52,6 +52,18 @@ def hear(pattern, timeout=10.0):
         time.sleep(0.1)
 
 
+def back_in_window(action):
+    """Does action, then waits for Orca to see the window active again, as a menu closes."""
+    with open(log_path, encoding="utf-8", errors="replace") as log:
+        log.seek(0, 2)
+        action()
+        deadline = time.monotonic() + 10
+        while "window:activate for [frame | Zentile]" not in log.read():
+            if time.monotonic() >= deadline:
+                raise Failure("Orca never saw the window active again")
+            time.sleep(0.1)
+
+
 def step(text, *keys):
     print(text + (f": {' '.join(keys)}" if keys else ""), flush=True)
     key(*keys)
@@ -62,10 +74,16 @@ def main():
     hear(r"Words played")
 
     step("Time limit 00:30, by the menus", "F10")
-    hear(r"^New")
-    step("to Options, into Time Limit, 00:30", "Right", "Right")
-    hear(r"00:30")
-    key("Return")
+    hear(r"^File menu$")
+    hear(r"^New$")
+    step("to Options", "Right")
+    hear(r"^Options menu$")
+    hear(r"^Time Limit")
+    step("into Time Limit, up to 02:00", "Right", "Up", "Up")
+    hear(r"^02:00 checked$")
+    step("down to 00:30", "Down", "Down")
+    hear(r"^00:30")
+    back_in_window(lambda: key("Return"))
 
     step("Start", "Tab")
     hear(r"Start Game")
