@@ -12,7 +12,7 @@ namespace {
 const QLatin1String StageName("announcement");
 
 // Orca speaks a notification as it shows, wherever the focus is; the stage is one that
-// never appears on screen and is named after the latest announcement. Inside a status bar
+// never appears on screen, whose accessible name is the latest announcement. Inside a status bar
 // it is spoken without the word "notification".
 class StageAccessible : public QAccessibleWidget
 {
@@ -20,13 +20,6 @@ public:
     explicit StageAccessible(QWidget *stage)
         : QAccessibleWidget(stage, QAccessible::Notification)
     {
-    }
-
-    QString text(QAccessible::Text kind) const override
-    {
-        if (kind == QAccessible::Name)
-            return widget()->accessibleName();
-        return QAccessibleWidget::text(kind);
     }
 };
 
