@@ -21,7 +21,7 @@ if [ "${1:-}" = --in-session ]; then
     }
     trap stop EXIT
     export XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=$work/config HOME=$work/home
-    export GSETTINGS_BACKEND=memory NO_AT_BRIDGE=0
+    export GSETTINGS_BACKEND=memory
 
     "$launcher" --launch-immediately >"$work/launcher.log" 2>&1 &
     pids+=($!)
@@ -106,7 +106,7 @@ game=$prefix/bin/zentile
 
 mkdir -m 700 "$work/runtime" && mkdir -p "$work/home" "$work/orca-prefs" "$work/config/speech-dispatcher/modules"
 # No sound card: the only voice writes text, and anything that plays sound plays to nothing.
-printf 'pcm.!default { type null }\nctl.!default { type hw card 0 }\n' >"$work/home/.asoundrc"
+printf 'pcm.!default { type null }\n' >"$work/home/.asoundrc"
 cat >"$work/config/speech-dispatcher/speechd.conf" <<CONF
 AudioOutputMethod "libao"
 AddModule "generic" "sd_generic" "generic.conf"
