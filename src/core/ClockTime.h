@@ -12,6 +12,8 @@ struct ClockTime
     qint16 minutes = 0;
     qint16 seconds = 0;
 
+    // The time left in seconds, as a player counts it.
+    int totalSeconds() const { return minutes * 60 + seconds; }
     // "MM:SS", each field with at least two digits.
     QString text() const;
     // A typed "M:S" with one or two digits a side, blanks around allowed; nothing otherwise.

@@ -91,6 +91,7 @@ void BoardSurface::moveCursor(int rows, int columns)
 
 void BoardSurface::takeFocusForPlay()
 {
+    m_cursor = 0;
     showCursor();
     update();
     if (hasFocus())
@@ -114,6 +115,11 @@ QRect BoardSurface::tilesArea() const
 
 void BoardSurface::keyPressEvent(QKeyEvent *event)
 {
+    // Keys the word list or a button leaves unused come here from them; they play nothing.
+    if (!hasFocus()) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
     switch (event->key()) {
     case Qt::Key_Left:
         moveCursor(0, -1);
@@ -137,6 +143,13 @@ void BoardSurface::keyPressEvent(QKeyEvent *event)
         break;
     case Qt::Key_Escape:
         emit clearRequested();
+        break;
+    case Qt::Key_T:
+        if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+            QWidget::keyPressEvent(event);
+            return;
+        }
+        emit clockRequested();
         break;
     default:
         QWidget::keyPressEvent(event);

@@ -15,7 +15,7 @@ class TileLabel;
 // The window's client area and the owner of the 400 tiles: it lays out, captions and marks
 // them, passes on their clicks and lets the keyboard play them. Tiles take their font and
 // colour from it. Arrows move a cursor over the board, Space picks, Return submits,
-// Escape clears.
+// Escape clears, T asks for the clock.
 class BoardSurface : public QWidget
 {
     Q_OBJECT
@@ -31,7 +31,7 @@ public:
     TileLabel *tile(int index) const { return l[index]; }
     // True for the tile under the cursor while the keyboard plays the board.
     bool hasKeyboardCursor(int index) const { return index == m_cursor && m_cursorShown && hasFocus(); }
-    // Takes the focus with the cursor shown, as a game starts.
+    // Takes the focus with the cursor shown on the top-left tile, as a game starts.
     void takeFocusForPlay();
 
     // Creates the 400 tiles, each at its row and column.
@@ -49,6 +49,7 @@ signals:
     void pickRequested(int index);
     void submitRequested();
     void clearRequested();
+    void clockRequested();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

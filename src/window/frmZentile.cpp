@@ -4,13 +4,16 @@
 
 #include "board/ClockRandomSource.h"
 #include "game/Game.h"
+#include "window/Announcer.h"
 #include "window/BoardSurface.h"
 #include "window/CaptionButton.h"
 #include "window/LayoutScale.h"
 #include "window/QtDialogs.h"
 #include "window/StartPanelMargin.h"
 #include "window/Twips.h"
+#include "window/WordList.h"
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QLabel>
@@ -123,9 +126,12 @@ frmZentile::frmZentile(WindowServices services, QWidget *parent)
     buildMenus();
 
     m_game = std::make_unique<Game>(*m_services.dialogs, *m_services.random, m_services.dataDir);
+    m_announcer = new Announcer(this);
     wire();
     listen(m_game->model);
     Form_Load();
+    // After the first deal, which nobody needs to hear about.
+    announce(m_game->model);
     // Built and dealt: this is the design, which the window's size scales from now on.
     new StartPanelMargin(fraStart);
     new LayoutScale(this, m_board);
@@ -168,7 +174,7 @@ void frmZentile::buildControls()
     Frame2->setFont(font());
     Frame2->setPalette(plain);
     cmdFinish = makeButton(Frame2, "cmdFinish", QStringLiteral("Finish Game"), Twips::toPixels(360, 5400, 855, 495), true);
-    lstWords = place(new QListWidget(Frame2), "lstWords", Twips::toPixels(120, 240, 1455, 4350));
+    lstWords = place(new WordList(Frame2), "lstWords", Twips::toPixels(120, 240, 1455, 4350));
     lstWords->setSelectionMode(QAbstractItemView::SingleSelection);
     lstWords->setSortingEnabled(false);
     lstWords->setAccessibleName(QStringLiteral("Words played"));
@@ -238,6 +244,10 @@ void frmZentile::buildMenus()
     mnuHelp = menuBar()->addMenu(QStringLiteral("Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
     mnuOnlineHelp = makeAction(mnuHelp, "mnuOnlineHelp", QStringLiteral("Online Help"));
+
+    // A screen reader names an open menu by its window title, which Qt leaves empty.
+    for (QMenu *menu : {mnuFile, mnuOptions, mnuTime, mnuHelp})
+        menu->setWindowTitle(menu->title());
 }
 
 void frmZentile::wire()
@@ -256,6 +266,7 @@ void frmZentile::wire()
         if (cmdClear->isEnabled())
             cmdClear_Click();
     });
+    on(m_board, &BoardSurface::clockRequested, &frmZentile::reportClock);
     on(cmdEnter, &QPushButton::clicked, &frmZentile::cmdEnter_Click);
     on(cmdClear, &QPushButton::clicked, &frmZentile::cmdClear_Click);
     on(cmdStart, &QPushButton::clicked, &frmZentile::cmdStart_Click);
@@ -272,6 +283,25 @@ void frmZentile::wire()
     on(mnuOnlineHelp, &QAction::triggered, &frmZentile::mnuOnlineHelp_Click);
     // "Allow Add Words" shows its mark and does nothing: choosing it must not clear the mark.
     on(mnuAdd, &QAction::triggered, [this] { mnuAdd->setChecked(true); });
+
+    for (QMenu *menu : {mnuFile, mnuOptions, mnuHelp}) {
+        on(menu, &QMenu::aboutToShow, [this, menu] {
+            m_announcer->menuOpened(menu->title());
+            // Going from menu to menu, Qt reports the focus back in the window between the
+            // two; said again once the menu is up, the entry is where a reader ends.
+            QMetaObject::invokeMethod(
+                menu,
+                [menu] {
+                    QAction *entry = menu->activeAction();
+                    if (!entry || !menu->isVisible() || !QAccessible::isActive())
+                        return;
+                    QAccessibleEvent event(menu, QAccessible::Focus);
+                    event.setChild(int(menu->actions().indexOf(entry)));
+                    QAccessible::updateAccessibility(&event);
+                },
+                Qt::QueuedConnection);
+        });
+    }
 
     // The menus have no access keys, so F10 opens the first one, as on GNOME and Windows.
     on(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated,
@@ -325,6 +355,43 @@ void frmZentile::listen(const GameModel &model)
         for (std::size_t row = 0; row < m_limitItems.size(); ++row)
             m_limitItems[row]->setChecked(int(row) == checked);
     });
+}
+
+void frmZentile::announce(const GameModel &model)
+{
+    const auto on = [this, &model](auto signal, auto handler) { connect(&model, signal, m_announcer, handler); };
+    Announcer *say = m_announcer;
+
+    on(&GameModel::tilePicked, [say, &model](int tile) {
+        say->picked(model.letter(tile), model.word(), int(model.wordScore()));
+    });
+    on(&GameModel::wordAccepted, [say](const QString &word, qint64 points, qint64 total) {
+        say->wordAccepted(word, int(points), total);
+    });
+    on(&GameModel::wordRefused, &Announcer::wordRefused);
+    on(&GameModel::wordCleared, &Announcer::wordCleared);
+    on(&GameModel::phaseChanged, [this](GameModel::Phase phase) {
+        if (phase == GameModel::Phase::Running)
+            reportClock();
+    });
+    on(&GameModel::clockChanged, [say, &model](ClockTime clock) {
+        if (model.phase() == GameModel::Phase::Running)
+            say->clockTick(clock.totalSeconds());
+    });
+    // A Finish while waiting ends no game worth a word.
+    on(&GameModel::gameEnded, [say, &model](qint64 score) {
+        if (model.phase() == GameModel::Phase::Ending)
+            say->gameEnded(score);
+    });
+    on(&GameModel::gameAbandoned, &Announcer::gameAbandoned);
+    on(&GameModel::boardDealt, &Announcer::boardDealt);
+}
+
+void frmZentile::reportClock()
+{
+    const GameModel &model = m_game->model;
+    if (model.phase() == GameModel::Phase::Running)
+        m_announcer->clockReport(model.clock().totalSeconds());
 }
 
 void frmZentile::Form_Load()

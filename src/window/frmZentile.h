@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+class Announcer;
 class BoardSurface;
 class Game;
 class GameModel;
@@ -36,6 +37,7 @@ public:
     ~frmZentile() override;
 
     Game &game() { return *m_game; }
+    Announcer &announcer() { return *m_announcer; }
 
 private:
     void Form_Load();
@@ -44,6 +46,10 @@ private:
     // Connects each control to its event below, and the model to the controls that show it.
     void wire();
     void listen(const GameModel &model);
+    // Tells a screen reader of the model's changes, in words.
+    void announce(const GameModel &model);
+    // Speaks the time left, while a game runs.
+    void reportClock();
 
     void l_Click(int index);
     void l_DblClick(int index);
@@ -62,6 +68,7 @@ private:
 
     WindowServices m_services;
     std::unique_ptr<Game> m_game;
+    Announcer *m_announcer = nullptr;
 
     BoardSurface *m_board = nullptr;
     QTimer *tmrPlay = nullptr;

@@ -41,6 +41,9 @@ QString points(const char *word)
 
 void listen(QAccessibleEvent *event)
 {
+    // The game's spoken announcements have checks of their own.
+    if (event->object() && event->object()->objectName() == QLatin1String("announcement"))
+        return;
     QAccessibleInterface *accessible = event->accessibleInterface();
     heard.append({event->type(), event->object(), accessible ? accessible->text(QAccessible::Name) : QString(),
                   accessible ? accessible->text(QAccessible::Description) : QString()});
@@ -95,6 +98,9 @@ private slots:
     void wordListAnnouncesWords();
     void nameBoxTakesTwentyCharacters();
     void f10OpensTheFirstMenu();
+    void listKeepsTheKeysItIgnores();
+    void listSilentWhileTheBoardPlays();
+    void everyGameStartsTopLeft();
 };
 
 void tst_accessibility::initTestCase()
@@ -301,6 +307,58 @@ void tst_accessibility::f10OpensTheFirstMenu()
     QTest::keyClick(menu, Qt::Key_Return);
     QTRY_VERIFY(boxes.done());
     QCOMPARE(boxes.unexpected, QStringList());
+}
+
+void tst_accessibility::listKeepsTheKeysItIgnores()
+{
+    Window w(Letters);
+    QVERIFY(showActive(w));
+    w.press(QStringLiteral("cmdStart"));
+    type(w, {Qt::Key_Space, Qt::Key_Right, Qt::Key_Space, Qt::Key_Right, Qt::Key_Space, Qt::Key_Return, Qt::Key_Left});
+    auto *board = w.child<BoardSurface>(QStringLiteral("board"));
+    const QStringList before = snapshot(w);
+    const int cursor = board->cursor();
+
+    w.child(QStringLiteral("lstWords"))->setFocus(Qt::TabFocusReason);
+    type(w, {Qt::Key_Left, Qt::Key_Left, Qt::Key_Up, Qt::Key_Down, Qt::Key_Space, Qt::Key_Return, Qt::Key_Escape, Qt::Key_T});
+    QCOMPARE(board->cursor(), cursor);
+    // The list may move its own selection; nothing else changes.
+    const auto played = [](QStringList lines) {
+        lines.removeIf([](const QString &line) { return line.startsWith(QLatin1String("selected=")); });
+        return lines;
+    };
+    QCOMPARE(played(snapshot(w)), played(before));
+}
+
+void tst_accessibility::listSilentWhileTheBoardPlays()
+{
+    Window w(Letters);
+    QVERIFY(showActive(w));
+    w.press(QStringLiteral("cmdStart"));
+    heard.clear();
+    type(w, {Qt::Key_Space, Qt::Key_Right, Qt::Key_Space, Qt::Key_Right, Qt::Key_Space, Qt::Key_Return});
+    type(w, {Qt::Key_Left, Qt::Key_Space, Qt::Key_Right, Qt::Key_Space, Qt::Key_Right, Qt::Key_Space, Qt::Key_Return});
+    type(w, {Qt::Key_Left, Qt::Key_Left, Qt::Key_Space, Qt::Key_Right, Qt::Key_Space, Qt::Key_Right, Qt::Key_Space, Qt::Key_Return});
+    QCOMPARE(w.words(), (QStringList{"CAT", "ATS"}));
+    QCOMPARE(focused(), w.child(QStringLiteral("board")));
+    // The game moves the list's current word, which a reader must not take for a move of the focus.
+    for (const Heard &h : std::as_const(heard))
+        QVERIFY2(!(h.type == QAccessible::Focus && h.object == w.child(QStringLiteral("lstWords"))), qPrintable(h.name));
+}
+
+void tst_accessibility::everyGameStartsTopLeft()
+{
+    Window w(Letters);
+    QVERIFY(showActive(w));
+    w.press(QStringLiteral("cmdStart"));
+    type(w, {Qt::Key_Right, Qt::Key_Down});
+    auto *board = w.child<BoardSurface>(QStringLiteral("board"));
+    QCOMPARE(board->cursor(), 21);
+    w.child<QAction>(QStringLiteral("mnuNew"))->trigger();
+    heard.clear();
+    w.press(QStringLiteral("cmdStart"));
+    QCOMPARE(board->cursor(), 0);
+    QTRY_VERIFY(!heard.isEmpty() && heard.last().type == QAccessible::Focus && heard.last().object == w.tile(0));
 }
 
 QTEST_MAIN(tst_accessibility)
