@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/Game.h"
 
-Game::Game(GameView &view, Dialogs &dialogs, RandomSource &random, const QString &dataDir)
+Game::Game(GameView &view, Dialogs &dialogs, RandomSource &random, const DataFolder &dataDir)
     : letters(random)
     , grid(view, state, letters)
     , scoring(view, dialogs)

@@ -22,7 +22,7 @@ class RandomSource;
 class Game
 {
 public:
-    Game(GameView &view, Dialogs &dialogs, RandomSource &random, const QString &dataDir);
+    Game(GameView &view, Dialogs &dialogs, RandomSource &random, const DataFolder &dataDir);
     Game(const Game &) = delete;
     Game &operator=(const Game &) = delete;
 

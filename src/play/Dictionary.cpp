@@ -14,8 +14,9 @@
 #include <cerrno>
 #include <fcntl.h>
 
-Dictionary::Dictionary(const QString &dataDir, Dialogs &dialogs)
-    : m_path(QDir(dataDir).filePath(QStringLiteral("Dictionary.kvz")))
+Dictionary::Dictionary(const DataFolder &dataDir, Dialogs &dialogs)
+    : m_path(dataDir.filePath(QStringLiteral("Dictionary.kvz")))
+    , m_folder(dataDir)
     , m_dialogs(dialogs)
 {
 }
@@ -41,7 +42,7 @@ QSet<QString> Dictionary::findAll(const QStringList &words) const
         return found;
     RegularFile source;
     QFile file;
-    if (!source.open(m_path, O_RDONLY) || !file.open(source.handle(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
+    if (!source.open(m_folder.readPath(QStringLiteral("Dictionary.kvz")), O_RDONLY) || !file.open(source.handle(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
         return found;
     scanLines(file, longest, [&](QByteArrayView line) {
         // Borrows the line's bytes: no copy per line.
@@ -68,6 +69,8 @@ bool Dictionary::AddToDictionary(const QString &word)
 
 bool Dictionary::appendLine(QByteArray line, QString *reason) const
 {
+    if (!m_folder.prepareWrite(QStringLiteral("Dictionary.kvz"), reason))
+        return false;
     RegularFile file;
     bool created = false;
     // Read access tells how the last line ends; a file we may only write is appended to all the same.

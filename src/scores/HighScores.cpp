@@ -17,7 +17,7 @@ const QString Title = QStringLiteral("Zentile");
 
 } // namespace
 
-HighScores::HighScores(GameView &view, Dialogs &dialogs, GameState &state, const QString &dataDir)
+HighScores::HighScores(GameView &view, Dialogs &dialogs, GameState &state, const DataFolder &dataDir)
     : m_view(view)
     , m_dialogs(dialogs)
     , m_state(state)

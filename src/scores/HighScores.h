@@ -12,7 +12,7 @@ struct GameState;
 class HighScores
 {
 public:
-    HighScores(GameView &view, Dialogs &dialogs, GameState &state, const QString &dataDir);
+    HighScores(GameView &view, Dialogs &dialogs, GameState &state, const DataFolder &dataDir);
 
     const HighScoreFile &file() const { return m_file; }
 
