@@ -4,7 +4,7 @@
 
 #include "core/RegularFile.h"
 
-Game::Game(Dialogs &dialogs, RandomSource &random, const QString &dataDir)
+Game::Game(Dialogs &dialogs, RandomSource &random, const DataFolder &dataDir)
     : letters(random)
     , grid(model, letters)
     , scoring(model, dialogs)

@@ -23,7 +23,7 @@ class RandomSource;
 class Game
 {
 public:
-    Game(Dialogs &dialogs, RandomSource &random, const QString &dataDir);
+    Game(Dialogs &dialogs, RandomSource &random, const DataFolder &dataDir);
     Game(const Game &) = delete;
     Game &operator=(const Game &) = delete;
 

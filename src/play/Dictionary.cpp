@@ -16,8 +16,9 @@
 #include <cerrno>
 #include <fcntl.h>
 
-Dictionary::Dictionary(const QString &dataDir, Dialogs &dialogs)
-    : m_path(QDir(dataDir).filePath(QStringLiteral("Dictionary.kvz")))
+Dictionary::Dictionary(const DataFolder &dataDir, Dialogs &dialogs)
+    : m_path(dataDir.filePath(QStringLiteral("Dictionary.kvz")))
+    , m_folder(dataDir)
     , m_dialogs(dialogs)
 {
 }
@@ -43,7 +44,7 @@ QSet<QString> Dictionary::findAll(const QStringList &words) const
         return found;
     RegularFile source;
     QFile file;
-    if (!source.open(m_path, O_RDONLY) || !file.open(source.handle(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
+    if (!source.open(m_folder.readPath(QStringLiteral("Dictionary.kvz")), O_RDONLY) || !file.open(source.handle(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
         return found;
     // Some editors begin the file with a byte-order mark; it is no part of the first word.
     if (file.peek(3) == QByteArrayLiteral("\xEF\xBB\xBF"))
@@ -73,6 +74,8 @@ bool Dictionary::AddToDictionary(const QString &word)
 
 bool Dictionary::appendLine(QByteArray line, QString *reason) const
 {
+    if (!m_folder.prepareWrite(QStringLiteral("Dictionary.kvz"), reason))
+        return false;
     // The lock of the high-score saves: a roll-back below must never cut another game's line.
     FileLock lock(QFileInfo(m_path).path());
     lock.lock();

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/DataFolder.h"
+
 #include <QByteArray>
 #include <QSet>
 #include <QString>
@@ -13,7 +15,7 @@ class Dialogs;
 class Dictionary
 {
 public:
-    Dictionary(const QString &dataDir, Dialogs &dialogs);
+    Dictionary(const DataFolder &dataDir, Dialogs &dialogs);
 
     QString path() const { return m_path; }
 
@@ -29,5 +31,6 @@ private:
     bool appendLine(QByteArray line, QString *reason) const;
 
     QString m_path;
+    DataFolder m_folder;
     Dialogs &m_dialogs;
 };

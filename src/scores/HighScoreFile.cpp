@@ -14,8 +14,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-HighScoreFile::HighScoreFile(const QString &dataDir)
-    : m_path(QDir(dataDir).filePath(QStringLiteral("HighScore.kvz")))
+HighScoreFile::HighScoreFile(const DataFolder &dataDir)
+    : m_path(dataDir.filePath(QStringLiteral("HighScore.kvz")))
+    , m_folder(dataDir)
 {
 }
 
@@ -30,7 +31,8 @@ HighScoreFile::Table HighScoreFile::emptyTable()
 bool HighScoreFile::open(RegularFile &file, QString *error) const
 {
     // Opening for writing as well leaves an empty file behind when there was none.
-    if (file.open(m_path, O_RDWR | O_CREAT) || file.open(m_path, O_RDONLY))
+    const QString from = m_folder.readPath(QStringLiteral("HighScore.kvz"));
+    if (file.open(from, O_RDWR | O_CREAT) || file.open(from, O_RDONLY))
         return true;
     // No table yet in a folder that cannot take one: it reads as records the file lacks.
     if (file.errorCode() == ENOENT)
@@ -62,6 +64,8 @@ std::optional<HighScoreFile::Table> HighScoreFile::read(QString *error) const
 
 bool HighScoreFile::update(const std::function<bool(Table &)> &change, QString *error, QString *about) const
 {
+    if (!m_folder.prepareWrite(QStringLiteral("HighScore.kvz"), error))
+        return false;
     // Held from the read to the rename, so that two games saving at once keep both entries.
     FileLock lock(QFileInfo(m_path).path());
     lock.lock();

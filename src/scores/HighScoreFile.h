@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/DataFolder.h"
 #include "core/HighScoreRecord.h"
 
 #include <QString>
@@ -20,7 +21,7 @@ public:
     static constexpr int TableSize = Places * HighScoreRecord::Size;
     using Table = std::array<HighScoreRecord, Places>;
 
-    explicit HighScoreFile(const QString &dataDir);
+    explicit HighScoreFile(const DataFolder &dataDir);
 
     QString path() const { return m_path; }
 
@@ -39,4 +40,5 @@ private:
     bool save(const Table &table, RegularFile &old, QString *error, QString *about) const;
 
     QString m_path;
+    DataFolder m_folder;
 };

@@ -16,7 +16,7 @@ const QString Title = QStringLiteral("Zentile");
 
 } // namespace
 
-HighScores::HighScores(GameModel &model, Dialogs &dialogs, const QString &dataDir)
+HighScores::HighScores(GameModel &model, Dialogs &dialogs, const DataFolder &dataDir)
     : m_model(model)
     , m_dialogs(dialogs)
     , m_file(dataDir)

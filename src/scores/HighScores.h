@@ -11,7 +11,7 @@ class GameModel;
 class HighScores
 {
 public:
-    HighScores(GameModel &model, Dialogs &dialogs, const QString &dataDir);
+    HighScores(GameModel &model, Dialogs &dialogs, const DataFolder &dataDir);
 
     // Puts the game's score into the table under a name the player types.
     void CheckHighScore();

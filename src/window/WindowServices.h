@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/DataFolder.h"
 #include "core/RandomSource.h"
 #include "core/Dialogs.h"
 
@@ -16,6 +17,6 @@ struct WindowServices
 {
     std::unique_ptr<RandomSource> random;         // a clock-seeded source
     std::unique_ptr<Dialogs> dialogs;             // QMessageBox and QInputDialog
-    QString dataDir;                              // the executable's directory
+    DataFolder dataDir;                           // chosen by DataFolder::forThisProgram()
     std::function<void(const QUrl &)> openUrl;    // the desktop's browser
 };

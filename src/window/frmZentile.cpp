@@ -112,7 +112,7 @@ frmZentile::frmZentile(WindowServices services, QWidget *parent)
     if (!m_services.dialogs)
         m_services.dialogs = std::make_unique<QtDialogs>(this);
     if (m_services.dataDir.isEmpty())
-        m_services.dataDir = QCoreApplication::applicationDirPath();
+        m_services.dataDir = DataFolder::forThisProgram();
     if (!m_services.openUrl)
         m_services.openUrl = [](const QUrl &url) { QDesktopServices::openUrl(url); };
 

@@ -4,7 +4,8 @@
 #
 # Installs the game from a build folder into a fresh folder, checks that the folder holds
 # everything a player needs, and validates the desktop entry and the AppStream metainfo
-# with the Debian tools when they are there. Usage: check_install.sh BUILD_DIR
+# with the Debian tools when they are there; builds the .deb and checks its contents when
+# dpkg-dev is there. Usage: check_install.sh BUILD_DIR
 set -euo pipefail
 
 build=$1
@@ -29,9 +30,26 @@ fi
 [ -x "$prefix/bin/zentile" ] || { echo "FAIL: bin/zentile is not executable" >&2; exit 1; }
 grep -q '^<svg' "$prefix/share/icons/hicolor/scalable/apps/$id.svg" || { echo "FAIL: the icon is no SVG" >&2; exit 1; }
 grep -qx "Icon=$id" "$prefix/share/applications/$id.desktop" || { echo "FAIL: the desktop entry names another icon" >&2; exit 1; }
+grep -qx "Exec=$prefix/bin/zentile" "$prefix/share/applications/$id.desktop" || { echo "FAIL: the menu entry relies on PATH" >&2; exit 1; }
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$prefix/share/metainfo/$id.metainfo.xml" ||
     { echo "FAIL: the metainfo launches another desktop entry" >&2; exit 1; }
 
+if command -v dpkg-shlibdeps >/dev/null && command -v file >/dev/null; then
+    cpack -G DEB --config "$build/CPackConfig.cmake" -B "$prefix/deb" >/dev/null
+    deb=$(ls "$prefix"/deb/zentile_*.deb)
+    listed=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sed 's|^\./||' | LC_ALL=C sort)
+    if [ "$listed" != "$(echo "$expected" | sed 's|^|usr/|')" ]; then
+        diff <(echo "$expected" | sed 's|^|usr/|') <(echo "$listed") >&2 || true
+        echo "FAIL: the .deb's files differ from the expected set" >&2
+        exit 1
+    fi
+    dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' || { echo "FAIL: the .deb's dependencies were not computed" >&2; exit 1; }
+    dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/applications/$id.desktop | grep -qx "Exec=/usr/bin/zentile" ||
+        { echo "FAIL: the .deb's menu entry does not start /usr/bin/zentile" >&2; exit 1; }
+    echo "$(basename "$deb"): files, dependencies and menu entry checked"
+else
+    echo "dpkg-shlibdeps or file is not installed: the .deb not checked"
+fi
 if command -v desktop-file-validate >/dev/null; then
     desktop-file-validate "$prefix/share/applications/$id.desktop"
     echo "desktop-file-validate: passed"

@@ -71,6 +71,10 @@ top=$Y
 # The client area below the menu bar is 599 x 534; whatever is above it is the menu bar.
 menu=$((HEIGHT - 534))
 [ "$WIDTH" -eq 599 ] && [ "$menu" -gt 0 ] || fail "unexpected window size ${WIDTH}x${HEIGHT}"
+# The desktop matches the window to its menu entry by class and shows the game's icon.
+xprop -id "$main" WM_CLASS | grep -q '"zentile", "zentile"$' || fail "the window's class is not zentile"
+xprop -id "$main" -notype -len 16 -f _NET_WM_ICON 32c ' $0 $1' _NET_WM_ICON | grep -q ' 256 256$' ||
+    fail "the window has not the game's icon"
 
 # Clicks at a point of the client area, below the menu bar. The pause keeps two clicks
 # on neighbouring tiles from making a double click.
