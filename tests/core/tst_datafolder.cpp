@@ -15,29 +15,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-namespace {
-
-const HighScoreRecord Seeded{1, 500, HighScoreRecord::encodeName(QStringLiteral("ADA"))};
-const HighScoreRecord Played{2, 300, HighScoreRecord::encodeName(QStringLiteral("BOB"))};
-const QString WordsFile = QStringLiteral("/Dictionary.kvz"), TableFile = QStringLiteral("/HighScore.kvz");
-
-// A player's game reads, then adds a word and a score; true when each step went right.
-bool play(const QString &exeDir, const QString &playerDir, bool seeded)
-{
-    const DataFolder folder = DataFolder::choose(exeDir, playerDir);
-    ScriptedDialogs dialogs;
-    Dictionary dictionary(folder, dialogs);
-    HighScoreFile table(folder);
-    QString error;
-    const auto before = table.read(&error);
-    // Reading alone must not make the player's folder.
-    return dictionary.WordAllowed(QStringLiteral("SEED")) == seeded && before && ((*before)[0] == Seeded) == seeded
-        && !QFileInfo::exists(playerDir) && dictionary.AddToDictionary(QStringLiteral("NEW"))
-        && table.update([](auto &t) { t[1] = Played; return true; }, &error);
-}
-
-} // namespace
-
 class TestDataFolder : public QObject
 {
     Q_OBJECT
@@ -56,6 +33,9 @@ private slots:
     {
         QFETCH(bool, writable);
         QFETCH(bool, seeded);
+        const HighScoreRecord seedRecord{1, 500, HighScoreRecord::encodeName(QStringLiteral("ADA"))};
+        const HighScoreRecord playedRecord{2, 300, HighScoreRecord::encodeName(QStringLiteral("BOB"))};
+        const QString wordsFile = QStringLiteral("/Dictionary.kvz"), tableFile = QStringLiteral("/HighScore.kvz");
         QTemporaryDir tmp;
         const QString exeDir = tmp.filePath(QStringLiteral("bin"));
         const QString playerDir = tmp.filePath(QStringLiteral("home/.local/share/zentile"));
@@ -63,10 +43,10 @@ private slots:
         QString error;
         const QByteArray seedWords = seeded ? "SEED\r\n" : "";
         if (seeded) {
-            QVERIFY(FileBytes::write(exeDir + WordsFile, seedWords));
-            QVERIFY(HighScoreFile(exeDir).update([](auto &t) { t[0] = Seeded; return true; }, &error));
+            QVERIFY(FileBytes::write(exeDir + wordsFile, seedWords));
+            QVERIFY(HighScoreFile(exeDir).update([&](auto &t) { t[0] = seedRecord; return true; }, &error));
         }
-        const QByteArray seedTable = FileBytes::read(exeDir + TableFile);
+        const QByteArray seedTable = FileBytes::read(exeDir + tableFile);
 
         // Root writes anywhere: a child that is nobody stands in for the player.
         const passwd *nobody = geteuid() == 0 ? getpwnam("nobody") : nullptr;
@@ -77,8 +57,19 @@ private slots:
         if (!writable)
             QVERIFY(QFile::setPermissions(exeDir, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther));
         const pid_t child = fork();
-        if (child == 0)
-            _exit((!nobody || (setgid(nobody->pw_gid) == 0 && setuid(nobody->pw_uid) == 0)) && play(exeDir, playerDir, seeded) ? 0 : 1);
+        if (child == 0) {
+            // The player's game reads, then adds a word and a score; reading alone makes no folder.
+            if (nobody && (setgid(nobody->pw_gid) != 0 || setuid(nobody->pw_uid) != 0))
+                _exit(1);
+            const DataFolder folder = DataFolder::choose(exeDir, playerDir);
+            ScriptedDialogs dialogs;
+            Dictionary dictionary(folder, dialogs);
+            HighScoreFile table(folder);
+            const auto before = table.read(&error);
+            _exit(dictionary.WordAllowed(QStringLiteral("SEED")) == seeded && before && ((*before)[0] == seedRecord) == seeded
+                  && !QFileInfo::exists(playerDir) && dictionary.AddToDictionary(QStringLiteral("NEW"))
+                  && table.update([&](auto &t) { t[1] = playedRecord; return true; }, &error) ? 0 : 1);
+        }
         int status = 0;
         QCOMPARE(waitpid(child, &status, 0), child);
         QVERIFY(QFile::setPermissions(exeDir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
@@ -86,11 +77,11 @@ private slots:
 
         // Written where the player may write, starting from what stood beside the game, which is kept.
         const QString kept = writable ? exeDir : playerDir;
-        QCOMPARE(FileBytes::read(kept + WordsFile), seedWords + "NEW\r\n");
+        QCOMPARE(FileBytes::read(kept + wordsFile), seedWords + "NEW\r\n");
         const auto table = HighScoreFile(kept).read(&error);
-        QVERIFY(table && ((*table)[0] == Seeded) == seeded && (*table)[1] == Played);
+        QVERIFY(table && ((*table)[0] == seedRecord) == seeded && (*table)[1] == playedRecord);
         QCOMPARE(QFileInfo::exists(playerDir), !writable);
-        QVERIFY(writable || (FileBytes::read(exeDir + WordsFile) == seedWords && FileBytes::read(exeDir + TableFile) == seedTable));
+        QVERIFY(writable || (FileBytes::read(exeDir + wordsFile) == seedWords && FileBytes::read(exeDir + tableFile) == seedTable));
     }
 };
 
