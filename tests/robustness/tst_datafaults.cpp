@@ -73,13 +73,8 @@ Outcome inChild(const std::function<QString(ScriptedDialogs &)> &step, qsizetype
         // Lifted before the report, which is no data file.
         const rlimit none{RLIM_INFINITY, RLIM_INFINITY};
         setrlimit(RLIMIT_FSIZE, &none);
-        for (qsizetype done = 0; done < report.size();) {
-            const ssize_t n = ::write(fds[1], report.constData() + done, report.size() - done);
-            if (n <= 0)
-                _exit(3);
-            done += n;
-        }
-        _exit(0);
+        QFile pipeEnd;
+        _exit(pipeEnd.open(fds[1], QIODevice::WriteOnly) && pipeEnd.write(report) == report.size() && pipeEnd.flush() ? 0 : 3);
     }
     ::close(fds[1]);
     QByteArray report;
@@ -394,11 +389,8 @@ void TestDataFaults::faults()
     if (saves && operation == Operation::AddWord)
         QVERIFY(FileBytes::read(dictionaryPath).endsWith("SCUBA\r\n"));
 
-    QList<ScriptedDialogs::Shown> informs;
-    for (const auto &shown : outcome.boxes) {
-        if (shown.kind == Kind::Inform)
-            informs.append(shown);
-    }
+    QList<ScriptedDialogs::Shown> informs = outcome.boxes;
+    informs.removeIf([](const ScriptedDialogs::Shown &shown) { return shown.kind != Kind::Inform; });
     if (box.isEmpty()) {
         QVERIFY2(informs.isEmpty(), qPrintable(informs.value(0).text));
         QCOMPARE(outcome.found, expectedFound);
