@@ -34,6 +34,7 @@ using Kind = ScriptedDialogs::Kind;
 
 namespace {
 
+// In groups, which the set-up tells apart by their order.
 enum class Fault {
     FileSizeLimit, Fifo, DevZero, Directory, FullTmpfs, ReadOnlyFolder, WritableTableInReadOnlyFolder, FailedSync,
     PlayersFiles, LockDirectory, LockFifo, LockReadOnly, LockOfAnotherOwner, LockLinkElsewhere, SparseTail, ByteOrderMark
@@ -183,8 +184,8 @@ void TestDataFaults::faults_data()
     const QString word = QStringLiteral("The word SCUBA could not be added to your dictionary in ");
     const QString table = QStringLiteral("Rank     Score       Name");
 
-    // A full disk or a failed sync is shown, a tmpfs needs root. Entries the game did not make
-    // are neither removed nor in the way, and nothing is shown.
+    // A full disk, a full tmpfs (root only) and a failed sync are shown; entries the game did
+    // not make are neither removed nor in the way, and nothing is shown.
     using Named = std::pair<Fault, const char *>;
     for (const auto &[fault, name] : {Named{Fault::FileSizeLimit, "full disk"}, Named{Fault::FullTmpfs, "full tmpfs"},
                                       Named{Fault::FailedSync, "failed sync"}, Named{Fault::PlayersFiles, "player's files of near names"},
