@@ -110,8 +110,7 @@ void TestWordPlay::wordFollowsTheClicks_data()
     QTest::newRow("reversed is another word") << "0 1 2 E 2 1 0 E" << "" << QStringList{"ABC", "CBA"} << "02:00" << 0;
     QTest::newRow("repeat refused, earlier entry selected")
         << "0 1 2 E 1 2 3 E 2 3 4 E 1 2 3 E" << "" << QStringList{"ABC", "BCD", "CDE"} << "02:00" << 1;
-    QTest::newRow("repeat with bonus refused") << "16 17 37 E 37 17 16 E 16 17 37 E" << "" << QStringList{"QRL", "LRQ"}
-                                               << "02:20" << 0;
+    QTest::newRow("repeat with bonus refused") << "16 17 37 E 37 17 16 E 16 17 37 E" << "" << QStringList{"QRL", "LRQ"} << "02:20" << 0;
 }
 
 void TestWordPlay::wordFollowsTheClicks()
