@@ -8,6 +8,10 @@
 # dpkg-dev is there. Usage: check_install.sh BUILD_DIR
 set -euo pipefail
 
+fail() { echo "FAIL: $*" >&2; exit 1; }
+# Lists the files under $1, sorted, as paths relative to it.
+files() { (cd "$1" && find . ! -type d | sed 's|^\./||' | LC_ALL=C sort); }
+
 build=$1
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
@@ -21,31 +25,22 @@ share/doc/zentile/README.md
 share/doc/zentile/docs/screenshot.png
 share/icons/hicolor/scalable/apps/$id.svg
 share/metainfo/$id.metainfo.xml"
-actual=$(cd "$prefix" && find . -type f | sed 's|^\./||' | LC_ALL=C sort)
-if [ "$actual" != "$expected" ]; then
-    diff <(echo "$expected") <(echo "$actual") >&2 || true
-    echo "FAIL: the installed files differ from the expected set" >&2
-    exit 1
-fi
-[ -x "$prefix/bin/zentile" ] || { echo "FAIL: bin/zentile is not executable" >&2; exit 1; }
-grep -q '^<svg' "$prefix/share/icons/hicolor/scalable/apps/$id.svg" || { echo "FAIL: the icon is no SVG" >&2; exit 1; }
-grep -qx "Icon=$id" "$prefix/share/applications/$id.desktop" || { echo "FAIL: the desktop entry names another icon" >&2; exit 1; }
-grep -qx "Exec=$prefix/bin/zentile" "$prefix/share/applications/$id.desktop" || { echo "FAIL: the menu entry relies on PATH" >&2; exit 1; }
+diff <(echo "$expected") <(files "$prefix") >&2 || fail "the installed files differ from the expected set"
+[ -x "$prefix/bin/zentile" ] || fail "bin/zentile is not executable"
+grep -q '^<svg' "$prefix/share/icons/hicolor/scalable/apps/$id.svg" || fail "the icon is no SVG"
+grep -qx "Icon=$id" "$prefix/share/applications/$id.desktop" || fail "the desktop entry names another icon"
+grep -qx "Exec=$prefix/bin/zentile" "$prefix/share/applications/$id.desktop" || fail "the menu entry relies on PATH"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$prefix/share/metainfo/$id.metainfo.xml" ||
-    { echo "FAIL: the metainfo launches another desktop entry" >&2; exit 1; }
+    fail "the metainfo launches another desktop entry"
 
 if command -v dpkg-shlibdeps >/dev/null && command -v file >/dev/null; then
     cpack -G DEB --config "$build/CPackConfig.cmake" -B "$prefix/deb" >/dev/null
     deb=$(ls "$prefix"/deb/zentile_*.deb)
-    listed=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sed 's|^\./||' | LC_ALL=C sort)
-    if [ "$listed" != "$(echo "$expected" | sed 's|^|usr/|')" ]; then
-        diff <(echo "$expected" | sed 's|^|usr/|') <(echo "$listed") >&2 || true
-        echo "FAIL: the .deb's files differ from the expected set" >&2
-        exit 1
-    fi
-    dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' || { echo "FAIL: the .deb's dependencies were not computed" >&2; exit 1; }
-    dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/applications/$id.desktop | grep -qx "Exec=/usr/bin/zentile" ||
-        { echo "FAIL: the .deb's menu entry does not start /usr/bin/zentile" >&2; exit 1; }
+    dpkg-deb -x "$deb" "$prefix/unpacked"
+    diff <(echo "$expected" | sed 's|^|usr/|') <(files "$prefix/unpacked") >&2 || fail "the .deb's files differ from the expected set"
+    dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' || fail "the .deb's dependencies were not computed"
+    grep -qx "Exec=/usr/bin/zentile" "$prefix/unpacked/usr/share/applications/$id.desktop" ||
+        fail "the .deb's menu entry does not start /usr/bin/zentile"
     echo "$(basename "$deb"): files, dependencies and menu entry checked"
 else
     echo "dpkg-shlibdeps or file is not installed: the .deb not checked"

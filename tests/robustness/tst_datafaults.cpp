@@ -34,6 +34,7 @@ using Kind = ScriptedDialogs::Kind;
 
 namespace {
 
+// In groups, which the set-up tells apart by their order.
 enum class Fault {
     FileSizeLimit, Fifo, DevZero, Directory, FullTmpfs, ReadOnlyFolder, WritableTableInReadOnlyFolder, FailedSync,
     PlayersFiles, LockDirectory, LockFifo, LockReadOnly, LockOfAnotherOwner, LockLinkElsewhere, SparseTail, ByteOrderMark
@@ -73,13 +74,8 @@ Outcome inChild(const std::function<QString(ScriptedDialogs &)> &step, qsizetype
         // Lifted before the report, which is no data file.
         const rlimit none{RLIM_INFINITY, RLIM_INFINITY};
         setrlimit(RLIMIT_FSIZE, &none);
-        for (qsizetype done = 0; done < report.size();) {
-            const ssize_t n = ::write(fds[1], report.constData() + done, report.size() - done);
-            if (n <= 0)
-                _exit(3);
-            done += n;
-        }
-        _exit(0);
+        QFile pipeEnd;
+        _exit(pipeEnd.open(fds[1], QIODevice::WriteOnly) && pipeEnd.write(report) == report.size() && pipeEnd.flush() ? 0 : 3);
     }
     ::close(fds[1]);
     QByteArray report;
@@ -188,13 +184,23 @@ void TestDataFaults::faults_data()
     const QString word = QStringLiteral("The word SCUBA could not be added to your dictionary in ");
     const QString table = QStringLiteral("Rank     Score       Name");
 
-    QTest::newRow("full disk: save a score") << Fault::FileSizeLimit << Operation::SaveScore << saved;
-    QTest::newRow("full disk: reset") << Fault::FileSizeLimit << Operation::Reset << reset;
-    QTest::newRow("full disk: add a word") << Fault::FileSizeLimit << Operation::AddWord << word;
+    // A full disk, a full tmpfs (root only) and a failed sync are shown; entries the game did
+    // not make are neither removed nor in the way, and nothing is shown.
+    using Named = std::pair<Fault, const char *>;
+    for (const auto &[fault, name] : {Named{Fault::FileSizeLimit, "full disk"}, Named{Fault::FullTmpfs, "full tmpfs"},
+                                      Named{Fault::FailedSync, "failed sync"}, Named{Fault::PlayersFiles, "player's files of near names"},
+                                      Named{Fault::LockDirectory, "lock left as a directory"}, Named{Fault::LockFifo, "lock left as a FIFO"},
+                                      Named{Fault::LockReadOnly, "lock left read-only"}, Named{Fault::LockOfAnotherOwner, "lock of another owner"},
+                                      Named{Fault::LockLinkElsewhere, "lock linked elsewhere"}, Named{Fault::SparseTail, "16 GiB sparse tail"}}) {
+        const bool shown = fault < Fault::PlayersFiles;
+        const QByteArray prefix = QByteArray(name) + ": ";
+        QTest::newRow(prefix + "save a score") << fault << Operation::SaveScore << (shown ? saved : QString());
+        QTest::newRow(prefix + "reset") << fault << Operation::Reset << (shown ? reset : QString());
+        QTest::newRow(prefix + "add a word") << fault << Operation::AddWord << (shown ? word : QString());
+    }
     QTest::newRow("full disk: show the table") << Fault::FileSizeLimit << Operation::ShowTable << table;
 
-    for (const auto &[fault, name] : {std::pair{Fault::Fifo, "FIFO"}, std::pair{Fault::DevZero, "link to /dev/zero"},
-                                      std::pair{Fault::Directory, "directory"}}) {
+    for (const auto &[fault, name] : {Named{Fault::Fifo, "FIFO"}, Named{Fault::DevZero, "link to /dev/zero"}, Named{Fault::Directory, "directory"}}) {
         const QByteArray prefix = QByteArray(name) + ": ";
         QTest::newRow(prefix + "save a score") << fault << Operation::SaveScore << read;
         QTest::newRow(prefix + "reset") << fault << Operation::Reset << reset;
@@ -204,31 +210,11 @@ void TestDataFaults::faults_data()
         QTest::newRow(prefix + "end a game") << fault << Operation::EndGame << read;
     }
 
-    // A tmpfs needs root; a read-only folder is a mount for root and permissions for others.
-    QTest::newRow("full tmpfs: save a score") << Fault::FullTmpfs << Operation::SaveScore << saved;
-    QTest::newRow("full tmpfs: reset") << Fault::FullTmpfs << Operation::Reset << reset;
-    QTest::newRow("full tmpfs: add a word") << Fault::FullTmpfs << Operation::AddWord << word;
+    // A read-only folder is a mount for root and permissions for others.
     QTest::newRow("read-only folder: save a score") << Fault::ReadOnlyFolder << Operation::SaveScore << saved;
     QTest::newRow("read-only folder: add a word") << Fault::ReadOnlyFolder << Operation::AddWord << word;
     QTest::newRow("read-only folder, no table yet: show the table") << Fault::ReadOnlyFolder << Operation::ShowTable << table;
     QTest::newRow("writable table in a read-only folder: save a score") << Fault::WritableTableInReadOnlyFolder << Operation::SaveScore << saved;
-    QTest::newRow("failed sync: save a score") << Fault::FailedSync << Operation::SaveScore << saved;
-    QTest::newRow("failed sync: reset") << Fault::FailedSync << Operation::Reset << reset;
-    QTest::newRow("failed sync: add a word") << Fault::FailedSync << Operation::AddWord << word;
-
-    // Entries the game did not make are neither removed nor in the way, and nothing is shown.
-    for (const auto &[fault, name] : {std::pair{Fault::PlayersFiles, "player's files of near names"},
-                                      std::pair{Fault::LockDirectory, "lock left as a directory"},
-                                      std::pair{Fault::LockFifo, "lock left as a FIFO"},
-                                      std::pair{Fault::LockReadOnly, "lock left read-only"},
-                                      std::pair{Fault::LockOfAnotherOwner, "lock of another owner"},
-                                      std::pair{Fault::LockLinkElsewhere, "lock linked elsewhere"},
-                                      std::pair{Fault::SparseTail, "16 GiB sparse tail"}}) {
-        const QByteArray prefix = QByteArray(name) + ": ";
-        QTest::newRow(prefix + "save a score") << fault << Operation::SaveScore << QString();
-        QTest::newRow(prefix + "reset") << fault << Operation::Reset << QString();
-        QTest::newRow(prefix + "add a word") << fault << Operation::AddWord << QString();
-    }
     QTest::newRow("byte-order mark: look up") << Fault::ByteOrderMark << Operation::LookUp << QString();
 }
 
@@ -249,7 +235,8 @@ void TestDataFaults::faults()
     // A game's end meets both files; its first box is about the table.
     const QStringList targets = operation == Operation::EndGame ? QStringList{tablePath, dictionaryPath}
                                                                 : QStringList{onTable ? tablePath : dictionaryPath};
-    QString target = targets.first();
+    // A folder that refuses the new table's temporary while the table itself is writable.
+    const QString target = fault == Fault::WritableTableInReadOnlyFolder ? dataDir : targets.first();
 
     qsizetype sizeLimit = -1;
     QString expectedFound;
@@ -269,27 +256,32 @@ void TestDataFaults::faults()
         struct stat info{};
         return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? qint64(info.st_blocks) : -1;
     };
-    if (fault >= Fault::PlayersFiles) {
-        QVERIFY(FileBytes::write(tablePath, oldTable));
+    if (fault == Fault::FileSizeLimit || fault >= Fault::ReadOnlyFolder) {
+        if (fault != Fault::ReadOnlyFolder || operation != Operation::ShowTable)
+            QVERIFY(FileBytes::write(tablePath, oldTable));
         QVERIFY(FileBytes::write(dictionaryPath, Words));
     }
+    // Odd entries in the data files' place, or where a lock file would be.
+    const QStringList planted = fault >= Fault::LockDirectory ? QStringList{lockPath} : targets;
     switch (fault) {
     case Fault::FileSizeLimit:
-        QVERIFY(FileBytes::write(tablePath, oldTable));
         // Two bytes short of the limit: an append is cut inside the word.
         QVERIFY(FileBytes::write(dictionaryPath, Words + QByteArray("WORD\r\n").repeated(14) + "AB\r\n"));
         sizeLimit = 100;
         break;
     case Fault::Fifo:
-        for (const QString &path : targets)
+    case Fault::LockFifo:
+        for (const QString &path : planted)
             QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0644), 0);
         break;
     case Fault::DevZero:
-        for (const QString &path : targets)
-            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+    case Fault::LockLinkElsewhere:
+        for (const QString &path : planted)
+            QVERIFY(QFile::link(fault == Fault::DevZero ? QStringLiteral("/dev/zero") : elsewhere, path));
         break;
     case Fault::Directory:
-        for (const QString &path : targets)
+    case Fault::LockDirectory:
+        for (const QString &path : planted)
             QVERIFY(QDir().mkdir(path));
         break;
     case Fault::FullTmpfs: {
@@ -305,47 +297,31 @@ void TestDataFaults::faults()
         }
         break;
     }
-    case Fault::ReadOnlyFolder: {
-        if (operation != Operation::ShowTable) {
-            QVERIFY(FileBytes::write(tablePath, oldTable));
-            QVERIFY(FileBytes::write(dictionaryPath, Words));
-        }
+    case Fault::ReadOnlyFolder:
+    case Fault::WritableTableInReadOnlyFolder: {
         const QByteArray path = dataDir.toLocal8Bit();
         if (geteuid() != 0) {
             // Permissions bind an ordinary user; root needs a read-only mount.
-            for (const QString &file : {tablePath, dictionaryPath})
-                QFile::setPermissions(file, QFile::ReadOwner);
+            if (fault == Fault::ReadOnlyFolder) {
+                for (const QString &file : {tablePath, dictionaryPath})
+                    QFile::setPermissions(file, QFile::ReadOwner);
+            }
             QVERIFY(QFile::setPermissions(dataDir, QFile::ReadOwner | QFile::ExeOwner));
             restoreMode = true;
         } else if (mount(path.constData(), path.constData(), nullptr, MS_BIND, nullptr) == 0) {
             mounted = true;
-            QVERIFY(mount(nullptr, path.constData(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) == 0);
-        } else {
-            QSKIP("root without the right to mount: the folder cannot be made read-only");
-        }
-        break;
-    }
-    case Fault::WritableTableInReadOnlyFolder: {
-        QVERIFY(FileBytes::write(tablePath, oldTable));
-        const QByteArray path = dataDir.toLocal8Bit();
-        if (geteuid() != 0) {
-            QVERIFY(QFile::setPermissions(dataDir, QFile::ReadOwner | QFile::ExeOwner));
-            restoreMode = true;
-        } else if (mount(path.constData(), path.constData(), nullptr, MS_BIND, nullptr) == 0) {
-            mounted = true;
-            // Root: a read-only folder, with a writable file mounted in the table's place.
-            QVERIFY(FileBytes::write(elsewhere, oldTable));
             QCOMPARE(mount(nullptr, path.constData(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr), 0);
-            QCOMPARE(mount(QFile::encodeName(elsewhere).constData(), QFile::encodeName(tablePath).constData(), nullptr, MS_BIND, nullptr), 0);
+            if (fault == Fault::WritableTableInReadOnlyFolder) {
+                // Root: a writable file mounted in the table's place.
+                QVERIFY(FileBytes::write(elsewhere, oldTable));
+                QCOMPARE(mount(QFile::encodeName(elsewhere).constData(), QFile::encodeName(tablePath).constData(), nullptr, MS_BIND, nullptr), 0);
+            }
         } else {
             QSKIP("root without the right to mount: the folder cannot be made read-only");
         }
-        target = dataDir;
         break;
     }
     case Fault::FailedSync:
-        QVERIFY(FileBytes::write(tablePath, oldTable));
-        QVERIFY(FileBytes::write(dictionaryPath, Words));
         RegularFile::syncData = [](int) { return errno = EIO, -1; };
         break;
     case Fault::PlayersFiles:
@@ -355,25 +331,13 @@ void TestDataFaults::faults()
                                  "HighScore.kvz.Ab12Cd", ".HighScore.kvz.zentile-mine", "Dictionary.kvz.backup"})
             QVERIFY(FileBytes::write(dataDir + u'/' + QLatin1String(name), name));
         break;
-    case Fault::LockDirectory:
-        QVERIFY(QDir().mkdir(lockPath));
-        break;
-    case Fault::LockFifo:
-        QCOMPARE(mkfifo(QFile::encodeName(lockPath).constData(), 0644), 0);
-        break;
     case Fault::LockReadOnly:
-        QVERIFY(FileBytes::write(lockPath, ""));
-        QVERIFY(QFile::setPermissions(lockPath, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
-        break;
     case Fault::LockOfAnotherOwner:
-        if (geteuid() != 0)
+        if (fault == Fault::LockOfAnotherOwner && geteuid() != 0)
             QSKIP("needs root to give a file to another owner");
         QVERIFY(FileBytes::write(lockPath, ""));
-        QCOMPARE(chown(QFile::encodeName(lockPath).constData(), 65534, 65534), 0);
-        QCOMPARE(chmod(QFile::encodeName(lockPath).constData(), 0600), 0);
-        break;
-    case Fault::LockLinkElsewhere:
-        QVERIFY(QFile::link(elsewhere, lockPath));
+        QCOMPARE(chmod(QFile::encodeName(lockPath).constData(), fault == Fault::LockReadOnly ? 0444 : 0600), 0);
+        QVERIFY(fault == Fault::LockReadOnly || chown(QFile::encodeName(lockPath).constData(), 65534, 65534) == 0);
         break;
     case Fault::SparseTail: {
         QFile file(tablePath);
@@ -426,11 +390,8 @@ void TestDataFaults::faults()
     if (saves && operation == Operation::AddWord)
         QVERIFY(FileBytes::read(dictionaryPath).endsWith("SCUBA\r\n"));
 
-    QList<ScriptedDialogs::Shown> informs;
-    for (const auto &shown : outcome.boxes) {
-        if (shown.kind == Kind::Inform)
-            informs.append(shown);
-    }
+    QList<ScriptedDialogs::Shown> informs = outcome.boxes;
+    informs.removeIf([](const ScriptedDialogs::Shown &shown) { return shown.kind != Kind::Inform; });
     if (box.isEmpty()) {
         QVERIFY2(informs.isEmpty(), qPrintable(informs.value(0).text));
         QCOMPARE(outcome.found, expectedFound);
@@ -461,9 +422,9 @@ void TestDataFaults::writeOnlyDictionaryGetsItsOwnLine()
 
 void TestDataFaults::appendersRaceAtTheSizeLimit()
 {
-    // Two games add words at once as the dictionary reaches a size limit: the other's failed
-    // appends roll back, yet every word a game was told is saved stays, whole.
-    // Lengths that vary, so that near the limit short words still fit while long ones fail.
+    // Two games add words at once as the dictionary reaches a size limit: failed appends roll
+    // back, yet every word a game was told is saved stays, whole. Lengths vary, so that near
+    // the limit short words still fit while long ones fail.
     const auto word = [](char game, int n) { return QLatin1Char(game) + QString::number(n) + QString(n % 17, u'X'); };
     QStringList attempted = {QStringLiteral("ZEN"), QStringLiteral("CAT")};
     for (int n = 0; n < 300; ++n)
@@ -474,31 +435,24 @@ void TestDataFaults::appendersRaceAtTheSizeLimit()
         const QString path = tmp.filePath(QStringLiteral("Dictionary.kvz"));
         QVERIFY(FileBytes::write(path, Words));
         const Outcome outcome = inChild(
-            [&](ScriptedDialogs &) {
+            [&](ScriptedDialogs &dialogs) {
+                // Game B reports the words it saved to game A through a pipe.
                 int fds[2];
-                if (pipe(fds) != 0)
-                    return QString();
-                const pid_t other = fork();
-                ScriptedDialogs dialogs;
+                const pid_t other = pipe(fds) == 0 ? fork() : -1;
                 ScriptedRandom random;
                 Game game(dialogs, random, tmp.path());
                 QStringList saved;
                 for (int n = 0; n < 300; ++n) {
-                    if (game.dictionary.AddToDictionary(word(other == 0 ? 'B' : 'A', n)))
-                        saved.append(word(other == 0 ? 'B' : 'A', n));
+                    if (const QString w = word(other == 0 ? 'B' : 'A', n); game.dictionary.AddToDictionary(w))
+                        saved.append(w);
                 }
-                if (other == 0) {
-                    const QByteArray list = saved.join(u',').toLatin1();
-                    _exit(::write(fds[1], list.constData(), list.size()) == list.size() ? 0 : 1);
-                }
+                QFile pipeEnd;
+                if (other == 0)
+                    _exit(pipeEnd.open(fds[1], QIODevice::WriteOnly) && pipeEnd.write(saved.join(u',').toLatin1()) >= 0 && pipeEnd.flush() ? 0 : 1);
                 ::close(fds[1]);
-                QByteArray theirs;
-                char buffer[4096];
-                for (ssize_t n; (n = ::read(fds[0], buffer, sizeof buffer)) > 0;)
-                    theirs.append(buffer, n);
+                const QString theirs = pipeEnd.open(fds[0], QIODevice::ReadOnly) ? QString::fromLatin1(pipeEnd.readAll()) : QString();
                 int status = 0;
-                waitpid(other, &status, 0);
-                return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? saved.join(u',') + u',' + QLatin1String(theirs) : QString();
+                return other > 0 && waitpid(other, &status, 0) == other && status == 0 ? saved.join(u',') + u',' + theirs : QString();
             },
             1500, 20000);
         QVERIFY(outcome.finished);

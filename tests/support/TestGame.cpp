@@ -37,10 +37,12 @@ void TestGame::setClock(const QString &text)
     model.setClock({qint16(text.section(QLatin1Char(':'), 0, 0).toInt()), qint16(text.section(QLatin1Char(':'), 1).toInt())});
 }
 
-int TestGame::pointsOf(const QString &word)
+WordScoring::LetterValue TestGame::valueOf(const QString &word)
 {
-    int points = 0;
-    for (const QChar letter : word)
-        points += WordScoring::valueOf(letter)->points;
-    return points;
+    WordScoring::LetterValue sum{0, 0};
+    for (const QChar letter : word) {
+        sum.points += WordScoring::valueOf(letter)->points;
+        sum.bonusSeconds += WordScoring::valueOf(letter)->bonusSeconds;
+    }
+    return sum;
 }

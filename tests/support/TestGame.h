@@ -29,8 +29,9 @@ struct TestGame
     // The clock as the window shows it, and written from such a text, "MMM:SS" too.
     QString clock() const { return model.clock().text(); }
     void setClock(const QString &text);
-    // The points of `word` by the game's own table.
-    static int pointsOf(const QString &word);
+    // The points and bonus seconds of `word` by the game's own table.
+    static WordScoring::LetterValue valueOf(const QString &word);
+    static int pointsOf(const QString &word) { return valueOf(word).points; }
 
     QTemporaryDir dir;
     ScriptedDialogs dialogs;
