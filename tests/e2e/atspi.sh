@@ -15,13 +15,7 @@ if [ "${1:-}" = --in-session ]; then
     work=$2 python=$3
     start_a11y_bus
     start_game
-    status=0
-    timeout -k 5 120 "$python" "$here/atspi_walk.py" "$game_pid" "$window" || status=$?
-    if [ "$status" -ne 0 ]; then
-        [ "$status" -eq 124 ] && echo "FAIL: the AT-SPI checks did not finish in 120 s" >&2
-        game_log
-        exit 1
-    fi
+    run_checks 120 "$python" "$here/atspi_walk.py" "$game_pid" "$window" || exit 1
 
     # The checks end with File > Exit; the game must leave by itself, and cleanly, so that a
     # sanitizer build gets to report at exit.
@@ -38,13 +32,9 @@ fi
 
 need Xvfb xdotool dbus-run-session dbus-send
 # pyatspi comes with the system's Python, which may not be the first python3 on PATH.
-python=
-for candidate in ${ZENTILE_PYTHON:-python3 /usr/bin/python3}; do
-    if "$candidate" -c 'import pyatspi' >/dev/null 2>&1; then
-        python=$candidate
-        break
-    fi
-done
+python=$(for candidate in ${ZENTILE_PYTHON:-python3 /usr/bin/python3}; do
+    "$candidate" -c 'import pyatspi' >/dev/null 2>&1 && { echo "$candidate"; break; }
+done; true)
 [ -n "$python" ] || { echo "SKIP: no Python here can import pyatspi"; exit 77; }
 
 install_game "$1"

@@ -59,18 +59,14 @@ enter_session() {
     dbus-run-session -- bash "$0" --in-session "$work" "$@"
 }
 
-# Inside the session: what is started here, in pids, is ended on exit.
+# Inside the session, what is started is put in pids, and ended on exit.
 pids=()
-end_pids() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-}
 
 # Starts the accessibility bus. Qt asks org.a11y.Bus for the address once, at start-up, so the
 # bus must be up before the game; asking that name too early would have the session bus start
 # a second launcher.
 start_a11y_bus() {
-    trap end_pids EXIT
+    trap 'kill "${pids[@]}" 2>/dev/null; wait 2>/dev/null || true' EXIT
     export XDG_RUNTIME_DIR=$work/runtime
     "$launcher" --launch-immediately >"$work/launcher.log" 2>&1 &
     pids+=($!)
@@ -95,12 +91,20 @@ game_log() {
 # Starts the installed game with its accessibility bridge on; sets game_pid, and window to
 # its window's id.
 start_game() {
-    (
-        unset WAYLAND_DISPLAY
-        QT_QPA_PLATFORM=xcb QT_ACCESSIBILITY=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 exec "$work/prefix/bin/zentile"
-    ) >"$work/game.log" 2>&1 &
+    env -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb QT_ACCESSIBILITY=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
+        "$work/prefix/bin/zentile" >"$work/game.log" 2>&1 &
     game_pid=$!
     pids+=($game_pid)
     window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Zentile$' 2>/dev/null | head -n1) || true
     [ -n "$window" ] || { game_log; echo "FAIL: no window titled 'Zentile'" >&2; exit 1; }
+}
+
+# Runs the checks, command $2..., for at most $1 seconds; on a fault shows the game's log and
+# returns 1.
+run_checks() {
+    local limit=$1 status=0
+    shift
+    timeout -k 5 "$limit" "$@" || status=$?
+    [ "$status" -ne 124 ] || echo "FAIL: the checks did not finish in $limit s" >&2
+    [ "$status" -eq 0 ] || { game_log; return 1; }
 }

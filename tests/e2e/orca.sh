@@ -5,7 +5,7 @@
 # Plays a short game by keys under the real Orca screen reader and checks what it says at
 # each step, from Orca's debug log. Everything runs privately: Xvfb, a session bus, the
 # accessibility bus, and speech-dispatcher whose only voice appends each text to a file.
-# Usage: orca.sh BUILD_DIR. Exit 77: skipped (no Orca, or Orca cannot start here).
+# Usage: orca.sh BUILD_DIR. Exit 77: skipped (no Orca, Orca cannot start here, or it already runs).
 # ZENTILE_KEEP_LOGS=FOLDER keeps Orca's debug log and the texts speech-dispatcher got.
 set -euo pipefail
 . "$(dirname "$0")/common.sh"
@@ -42,13 +42,9 @@ if [ "${1:-}" = --in-session ]; then
 
     start_game
     status=0
-    timeout -k 5 180 python3 "$here/orca_play.py" "$work/orca.log" "$work/spoken.txt" "$window" || status=$?
+    run_checks 180 python3 "$here/orca_play.py" "$work/orca.log" "$work/spoken.txt" "$window" || status=1
     [ -z "${ZENTILE_KEEP_LOGS:-}" ] || cp "$work/orca.log" "$work/spoken.txt" "$ZENTILE_KEEP_LOGS" || true
-    if [ "$status" -ne 0 ]; then
-        [ "$status" -eq 124 ] && echo "FAIL: the game under Orca did not finish in 180 s" >&2
-        game_log
-        exit 1
-    fi
+    [ "$status" -eq 0 ] || exit 1
     echo "PASS"
     exit 0
 fi

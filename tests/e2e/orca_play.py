@@ -31,24 +31,16 @@ def speech():
     return [m.group(1).rstrip(".") for m in (SPEECH.search(line.rstrip()) for line in read(log_path).splitlines()) if m]
 
 
-def poll(check, timeout):
-    """Calls check every 0.1 s until it returns something true or timeout seconds pass."""
-    deadline = time.monotonic() + timeout
-    while not (result := check()) and time.monotonic() < deadline:
-        time.sleep(0.1)
-    return result
-
-
 def hear(pattern, timeout=20, required=True):
     """Waits for Orca to say something matching pattern after what was heard so far."""
     global heard_upto
-    said = []
-
-    def upto():
-        said[:] = speech()
-        return next((i + 1 for i in range(heard_upto, len(said)) if re.search(pattern, said[i])), 0)
-
-    end = poll(upto, timeout)
+    deadline = time.monotonic() + timeout
+    while True:
+        said = speech()
+        end = next((i + 1 for i in range(heard_upto, len(said)) if re.search(pattern, said[i])), 0)
+        if end or time.monotonic() >= deadline:
+            break
+        time.sleep(0.1)
     for line in said[heard_upto:end or None]:
         print(f"    Orca: {line}", flush=True)
     if not end:
