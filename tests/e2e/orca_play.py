@@ -1,11 +1,8 @@
 # SPDX-FileCopyrightText: 2026 Zentile developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Plays a short game by keys under Orca and checks what Orca says at each step.
-
-Usage: orca_play.py ORCA_DEBUG_LOG SPOKEN_FILE WINDOW_ID. Reads the SPEECH OUTPUT lines of
-Orca's debug log; each step polls for its words, with time to spare on a loaded machine.
-Exits 1 at the first fault.
-"""
+"""Plays a short game by keys under Orca and checks what Orca says at each step, polling its
+debug log's SPEECH OUTPUT lines with time to spare on a loaded machine. Exits 1 at the first fault.
+Usage: orca_play.py ORCA_DEBUG_LOG SPOKEN_FILE WINDOW_ID."""
 
 import re
 import subprocess

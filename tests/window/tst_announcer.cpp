@@ -11,16 +11,12 @@
 
 using namespace harness;
 
-namespace {
-
 // Keys by name, as in "Right Space".
-void type(Window &w, const char *keys)
+static void type(Window &w, const char *keys)
 {
     for (const QString &name : QString::fromLatin1(keys).split(QLatin1Char(' ')))
         QTest::keyClick(w->windowHandle(), QKeySequence::fromString(name)[0].key());
 }
-
-} // namespace
 
 class tst_announcer : public QObject
 {
