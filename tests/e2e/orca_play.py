@@ -56,14 +56,12 @@ def press(keys, *patterns):
     return [hear(pattern) for pattern in patterns]
 
 
-def press_until(keys, pattern, tries=2):
-    """Right after a menu closes, Qt may lose a key while it waits for Orca to let it
-    through ("no queued key" in the game's log): presses again until Orca says pattern."""
-    for _ in range(tries):
-        press(keys)
-        if match := hear(pattern, 10, required=False):
-            return match
-    fail(f"Orca did not say /{pattern}/ after {keys} {tries} times")
+def back_in_window(since):
+    """True once Orca has dealt with the window's latest activation, one after log offset since.
+    Until then, it may speak the window for a focus change and drop the change."""
+    log = read(log_path)
+    received = log.rfind("EVENT MANAGER: window:activate for [frame | Zentile]")
+    return since < received < log.rfind("^^^^^ PROCESS OBJECT EVENT window:activate ^^^^^")
 
 
 def main():
@@ -76,10 +74,15 @@ def main():
     press("Right", r"^Options menu$", r"^Time Limit")
     press("Right Up Up", r"^02:00 checked$")
     press("Down Down", r"^00:30")
+    since = len(read(log_path))
     press("Return", r"Start Game")
+    deadline = time.monotonic() + 20
+    while not back_in_window(since):
+        if time.monotonic() >= deadline:
+            fail("Orca never saw the window active again")
+        time.sleep(0.1)
 
-    first = press_until("space", r"^([A-Z]), row 1, column 1")
-    hear(r"^30 seconds left$")
+    first, _ = press("space", r"^([A-Z]), row 1, column 1", r"^30 seconds left$")
     letters = first.group(1)
     press("space", rf"^{letters}\. {letters}, \d+$")
     for column in (2, 3):
