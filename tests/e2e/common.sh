@@ -29,3 +29,82 @@ wait_exit() {
         sleep 0.1
     done
 }
+
+launcher=/usr/libexec/at-spi-bus-launcher
+
+# Skips (exit 77) unless the tools named and the AT-SPI bus launcher are all here.
+need() {
+    for tool in "$@"; do
+        command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+    done
+    [ -x "$launcher" ] || { echo "SKIP: $launcher is not installed"; exit 77; }
+}
+
+# Installs the game from build folder $1 into a fresh folder, work, removed on exit, and
+# starts Xvfb. Installed, because the game writes its files beside its executable.
+install_game() {
+    work=$(mktemp -d)
+    xvfb_pid=
+    trap 'kill $xvfb_pid 2>/dev/null; wait 2>/dev/null; rm -rf "$work"' EXIT
+    cmake --install "$1" --prefix "$work/prefix" >/dev/null
+    [ -x "$work/prefix/bin/zentile" ] || { echo "FAIL: no installed binary in $work/prefix/bin" >&2; exit 1; }
+    mkdir -m 700 "$work/runtime"
+    start_xvfb "$work"
+}
+
+# Runs this script again, as "$0 --in-session WORK ARGS...", on a private session bus:
+# the game and the checks see nothing of the caller's desktop.
+enter_session() {
+    unset DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS
+    dbus-run-session -- bash "$0" --in-session "$work" "$@"
+}
+
+# Inside the session, what is started is put in pids, and ended on exit.
+pids=()
+
+# Starts the accessibility bus. Qt asks org.a11y.Bus for the address once, at start-up, so the
+# bus must be up before the game; asking that name too early would have the session bus start
+# a second launcher.
+start_a11y_bus() {
+    trap 'kill "${pids[@]}" 2>/dev/null; wait 2>/dev/null || true' EXIT
+    export XDG_RUNTIME_DIR=$work/runtime
+    "$launcher" --launch-immediately >"$work/launcher.log" 2>&1 &
+    pids+=($!)
+    for _ in $(seq 100); do
+        timeout 5 dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+            org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q 'boolean true' && break
+        kill -0 "${pids[-1]}" 2>/dev/null || break
+        sleep 0.1
+    done
+    if ! timeout 5 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+        org.a11y.Bus.GetAddress 2>/dev/null | grep -q 'string "unix:'; then
+        cat "$work/launcher.log" >&2
+        echo "FAIL: the accessibility bus did not come up" >&2
+        exit 1
+    fi
+}
+
+game_log() {
+    sed 's/^/zentile: /' "$work/game.log" >&2
+}
+
+# Starts the installed game with its accessibility bridge on; sets game_pid, and window to
+# its window's id.
+start_game() {
+    env -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb QT_ACCESSIBILITY=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
+        "$work/prefix/bin/zentile" >"$work/game.log" 2>&1 &
+    game_pid=$!
+    pids+=($game_pid)
+    window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Zentile$' 2>/dev/null | head -n1) || true
+    [ -n "$window" ] || { game_log; echo "FAIL: no window titled 'Zentile'" >&2; exit 1; }
+}
+
+# Runs the checks, command $2..., for at most $1 seconds; on a fault shows the game's log and
+# returns 1.
+run_checks() {
+    local limit=$1 status=0
+    shift
+    timeout -k 5 "$limit" "$@" || status=$?
+    [ "$status" -ne 124 ] || echo "FAIL: the checks did not finish in $limit s" >&2
+    [ "$status" -eq 0 ] || { game_log; return 1; }
+}
