@@ -34,6 +34,9 @@ LayoutScale::LayoutScale(QMainWindow *window, QWidget *surface)
     surface->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     surface->installEventFilter(this);
     window->installEventFilter(this);
+    // Laid out at the design from the start: a first show at any other size would scale
+    // every font twice before the window is fitted to its screen.
+    window->resize(m_design + QSize(0, menuHeight()));
 }
 
 void LayoutScale::record(QWidget *container, QPoint origin)
@@ -74,7 +77,7 @@ void LayoutScale::fitToScreen()
         const int border = m_window->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 2;
         frame = QMargins(border, m_window->style()->pixelMetric(QStyle::PM_TitleBarHeight) + border, border, border);
     }
-    const int menu = m_window->menuWidget() ? m_window->menuWidget()->sizeHint().height() : 0;
+    const int menu = menuHeight();
     const QSize room = available.size().shrunkBy(frame) - QSize(0, menu);
     const qreal fit = std::min({1.0, qreal(room.width()) / m_design.width(), qreal(room.height()) / m_design.height()});
     if (fit < SmallestFactor) {
@@ -91,6 +94,11 @@ void LayoutScale::fitToScreen()
     const QPoint corner((available.width() - outer.width()) / 2 + frame.left(),
                         (available.height() - outer.height()) / 2 + frame.top());
     m_window->setGeometry(QRect(available.topLeft() + corner, client));
+}
+
+int LayoutScale::menuHeight() const
+{
+    return m_window->menuWidget() ? m_window->menuWidget()->sizeHint().height() : 0;
 }
 
 void LayoutScale::apply()

@@ -46,6 +46,7 @@ private:
     void record(QWidget *container, QPoint origin);
     // Sizes the window for its screen, once, as it is first shown.
     void fitToScreen();
+    int menuHeight() const;
     void apply();
 
     QMainWindow *m_window;
