@@ -55,6 +55,11 @@ need Xvfb xdotool dbus-run-session dbus-send orca speech-dispatcher script pytho
 # already running, as on a desktop, is left alone.
 exec 9>"${TMPDIR:-/tmp}/zentile-orca-$(id -u).lock"
 flock -w 150 9 || { echo "SKIP: another run of this test held Orca for 150 s"; exit 77; }
+# Orca may still be on its way out, from the last run or the last try.
+wait_for_no_orca() {
+    for _ in $(seq 300); do pgrep -u "$(id -u)" -x orca >/dev/null || break; sleep 0.1; done
+}
+wait_for_no_orca
 ! pgrep -u "$(id -u)" -x orca >/dev/null || { echo "SKIP: Orca is already running for this user"; exit 77; }
 
 install_game "$1"
@@ -73,4 +78,15 @@ AddVoice "en" "MALE1" "text"
 GenericLanguage "en" "en" "utf-8"
 CONF
 : >"$work/spoken.txt"
-enter_session
+status=0
+enter_session || status=$?
+# Now and then a loaded machine makes Orca drop one event; a fault of the game fails every time.
+if [ "$status" -eq 1 ]; then
+    echo "Once more, from a fresh install and a fresh Orca"
+    wait_for_no_orca
+    rm -f "$work/prefix/bin/"*.kvz
+    : >"$work/spoken.txt"
+    status=0
+    enter_session || status=$?
+fi
+exit "$status"
