@@ -12,6 +12,7 @@
 
 #include <QAccessible>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -33,11 +34,6 @@ struct Heard
 };
 
 QList<Heard> heard;
-
-QString points(const char *word)
-{
-    return QString::number(TestGame::pointsOf(QLatin1String(word)));
-}
 
 void listen(QAccessibleEvent *event)
 {
@@ -187,6 +183,7 @@ void tst_accessibility::valuesAreSpokenAndAnnounced()
     type(w, {Qt::Key_Space, Qt::Key_Right, Qt::Key_Space, Qt::Key_Right, Qt::Key_Space, Qt::Key_Return});
     w->game().countdown.tick();
 
+    const auto points = [](const char *word) { return QString::number(TestGame::pointsOf(QLatin1String(word))); };
     const struct
     {
         const char *label;
@@ -264,9 +261,8 @@ void tst_accessibility::wordListAnnouncesWords()
 
     // With the focus on the list, the board's keys do nothing; the list may move its own selection.
     const auto played = [&w] {
-        QStringList lines = snapshot(w);
-        lines.removeIf([](const QString &line) { return line.startsWith(QLatin1String("selected=")); });
-        return lines << QString::number(w.child<BoardSurface>(QStringLiteral("board"))->cursor());
+        return snapshot(w).filter(QRegularExpression(QStringLiteral("^(?!selected=)")))
+               << QString::number(w.child<BoardSurface>(QStringLiteral("board"))->cursor());
     };
     const QStringList before = played();
     list->setFocus(Qt::TabFocusReason);
