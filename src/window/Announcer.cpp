@@ -177,7 +177,13 @@ void Announcer::flush()
     emit spoken(text);
     if (!QAccessible::isActive())
         return;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // Readers that know announcements (Orca 45 and later) speak the text alone; shown as a
+    // notification, Orca 48 would say "notification" before each one.
+    QAccessibleAnnouncementEvent event(m_stage, text);
+#else
     m_stage->setAccessibleName(text);
     QAccessibleEvent event(m_stage, QAccessible::ObjectShow);
+#endif
     QAccessible::updateAccessibility(&event);
 }

@@ -10,8 +10,8 @@
 
 class QWidget;
 
-// What a screen reader says as the game goes on: each announcement is a notification
-// that shows, which Orca speaks wherever the focus is.
+// What a screen reader says as the game goes on, wherever the focus is: an announcement
+// with Qt 6.8 and later, before that a notification that shows.
 class Announcer : public QObject
 {
     Q_OBJECT

@@ -6,14 +6,51 @@
 #include "window/Twips.h"
 
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QPainter>
 
 #include <algorithm>
 
+namespace {
+
+// The board is described by the tile under its cursor. Computed when asked: a stored
+// description would tell readers of every change, and Orca 48 repeats each such change
+// after the tile's own focus.
+class BoardAccessible : public QAccessibleWidget
+{
+public:
+    explicit BoardAccessible(BoardSurface *board)
+        : QAccessibleWidget(board)
+    {
+    }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        const auto *board = static_cast<const BoardSurface *>(widget());
+        if (kind == QAccessible::Description && board->cursorShown())
+            return board->tile(board->cursor())->spokenName();
+        return QAccessibleWidget::text(kind);
+    }
+};
+
+QAccessibleInterface *boardInterface(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("BoardSurface") && object && object->isWidgetType())
+        return new BoardAccessible(static_cast<BoardSurface *>(object));
+    return nullptr;
+}
+
+} // namespace
+
 BoardSurface::BoardSurface(QWidget *parent)
     : QWidget(parent)
 {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(boardInterface);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
     setObjectName(QStringLiteral("board"));
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(QStringLiteral("Board"));
@@ -42,8 +79,6 @@ void BoardSurface::showLetters(const QString &letters)
 {
     for (int i = 0; i < Board::TileCount; ++i)
         l[i]->setText(letters.at(i));
-    if (m_cursorShown)
-        showCursor();
 }
 
 void BoardSurface::showWord(const QList<int> &tiles)
@@ -61,20 +96,7 @@ void BoardSurface::setTileMarked(int index, bool marked)
     if (l[index]->frameShape() == shape)
         return;
     l[index]->setFrameShape(shape);
-    describeTile(index);
-}
-
-void BoardSurface::describeTile(int index)
-{
     l[index]->announceNameChange();
-    if (m_cursor == index && m_cursorShown)
-        showCursor();
-}
-
-void BoardSurface::showCursor()
-{
-    m_cursorShown = true;
-    setAccessibleDescription(l[m_cursor]->spokenName());
 }
 
 void BoardSurface::moveCursor(int rows, int columns)
@@ -83,7 +105,7 @@ void BoardSurface::moveCursor(int rows, int columns)
     const int column = std::clamp(Board::columnOf(m_cursor) + columns, 0, Board::Side - 1);
     const QRect before = tileRect(m_cursor);
     m_cursor = row * Board::Side + column;
-    showCursor();
+    m_cursorShown = true;
     update(before.united(tileRect(m_cursor)).adjusted(-2, -2, 2, 2));
     if (before != tileRect(m_cursor))
         announceCursor();
@@ -92,7 +114,7 @@ void BoardSurface::moveCursor(int rows, int columns)
 void BoardSurface::takeFocusForPlay()
 {
     m_cursor = 0;
-    showCursor();
+    m_cursorShown = true;
     update();
     if (hasFocus())
         announceCursor();
@@ -180,7 +202,7 @@ void BoardSurface::focusInEvent(QFocusEvent *event)
     QWidget::focusInEvent(event);
     // Arriving by Tab is using the keyboard on the board; a click on a tile is not.
     if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason)
-        showCursor();
+        m_cursorShown = true;
     update();
     // After Qt's own report that the board has the focus, so the tile is what a reader hears last.
     QMetaObject::invokeMethod(this, &BoardSurface::announceCursor, Qt::QueuedConnection);

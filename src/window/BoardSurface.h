@@ -24,7 +24,8 @@ public:
     explicit BoardSurface(QWidget *parent);
 
     int cursor() const { return m_cursor; }
-    // The cursor is drawn only once the keyboard has been used on the board.
+    // The cursor is drawn, and describes the board to a screen reader, only once the
+    // keyboard has been used on the board.
     bool cursorShown() const { return m_cursorShown; }
     // The tile's place on the surface, in pixels.
     QRect tileRect(int index) const;
@@ -60,10 +61,6 @@ protected:
 private:
     void setTileMarked(int index, bool marked);
     void moveCursor(int rows, int columns);
-    // Keeps what a screen reader says of tile `index` in step with its caption and mark.
-    void describeTile(int index);
-    // Draws the cursor from now on, and names the board after the tile under it.
-    void showCursor();
     // Tells a screen reader that the tile under the cursor has the focus now.
     void announceCursor();
     // The rectangle the tiles cover, in pixels.

@@ -332,10 +332,10 @@ void frmZentile::listen(const GameModel &model)
         if (phase == GameModel::Phase::Waiting) {
             fraStart->show();
         } else if (phase == GameModel::Phase::Running) {
-            fraStart->hide();
             // The next key plays the board rather than "Finish Game", where the focus would
-            // otherwise land as "Start Game" hides.
+            // otherwise land as "Start Game" hides; moved first, so no reader hears it pass there.
             m_board->takeFocusForPlay();
+            fraStart->hide();
         }
         const bool playing = phase != GameModel::Phase::Waiting;
         for (QPushButton *button : {cmdEnter, cmdShuffle, cmdClear})

@@ -8,7 +8,9 @@ import subprocess
 import sys
 import time
 
-SPEECH = re.compile(r"SPEECH OUTPUT: '(.*)'(?:\{[^{}]*\})?$")
+# Orca 43 ends a line with the voice as {...}; Orca 48 puts a space before it and nests the
+# voice's family in it.
+SPEECH = re.compile(r"SPEECH OUTPUT: '(.*?)'(?: ?\{.*\})?$")
 log_path, spoken_path, window = sys.argv[1:4]
 heard_upto = 0
 
@@ -41,6 +43,24 @@ def hear(pattern, timeout=20):
     return re.search(pattern, said[end - 1])
 
 
+def hear_both(first, second):
+    """Waits for both patterns, in either order: Orca 48 speaks a focus before an announcement
+    made at the same moment, Orca 43 as they come."""
+    global heard_upto
+    start, deadline = heard_upto, time.monotonic() + 20
+    while True:
+        said = speech()[start:]
+        at = [next((i for i, line in enumerate(said) if re.search(p, line)), None) for p in (first, second)]
+        if None not in at or time.monotonic() >= deadline:
+            break
+        time.sleep(0.1)
+    for line in said[:max(i or 0 for i in at) + 1]:
+        print(f"    Orca: {line}", flush=True)
+    if None in at:
+        sys.exit(f"FAIL: Orca did not say both /{first}/ and /{second}/ within 20 s")
+    heard_upto = start + max(at) + 1
+
+
 def press(keys, *patterns):
     """Presses the keys one by one, then hears each pattern in turn; returns the matches."""
     print(keys, flush=True)
@@ -49,11 +69,16 @@ def press(keys, *patterns):
     return [hear(pattern) for pattern in patterns]
 
 
+# How Orca 43 and Orca 48 log a window activation coming in, and the end of dealing with one.
+ACTIVATED = re.compile(r"EVENT MANAGER: window:activate for \[frame(?: \| |: ')Zentile")
+HANDLED = re.compile(r"\^{5} (?:PROCESS|FINISHED PRIORITY-\d) OBJECT EVENT window:activate \^{5}", re.IGNORECASE)
+
+
 def back_in_window(since):
     """True once Orca has dealt with a window activation logged after offset since."""
     log = read(log_path)
-    received = log.rfind("EVENT MANAGER: window:activate for [frame | Zentile]")
-    return since < received < log.rfind("^^^^^ PROCESS OBJECT EVENT window:activate ^^^^^")
+    last = lambda pattern: max((m.start() for m in pattern.finditer(log)), default=-1)
+    return since < last(ACTIVATED) < last(HANDLED)
 
 
 def main():
@@ -62,8 +87,10 @@ def main():
     press("Tab", r"Start Game")
 
     # Time limit 00:30, by the menus; as they close, Orca is back on Start Game.
-    press("F10", r"^File menu$", r"^New$")
-    press("Right", r"^Options menu$", r"^Time Limit")
+    press("F10")
+    hear_both(r"^File menu$", r"^New$")
+    press("Right")
+    hear_both(r"^Options menu$", r"^Time Limit")
     press("Right Up Up", r"^02:00 checked$")
     press("Down Down", r"^00:30")
     since = len(read(log_path))
