@@ -114,7 +114,7 @@ frmZentile::frmZentile(WindowServices services, QWidget *parent)
     if (m_services.dataDir.isEmpty())
         m_services.dataDir = DataFolder::forThisProgram();
     if (!m_services.openUrl)
-        m_services.openUrl = [](const QUrl &url) { QDesktopServices::openUrl(url); };
+        m_services.openUrl = [](const QUrl &url) { return QDesktopServices::openUrl(url); };
 
     // Verdana is rare on Linux; DejaVu Sans has the same generous shapes.
     QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
@@ -423,6 +423,8 @@ void frmZentile::mnuExit_Click()
 
 void frmZentile::mnuOnlineHelp_Click()
 {
-    // The desktop reports nothing useful when it cannot open the page, and neither do we.
-    m_services.openUrl(QUrl(HelpAddress));
+    // With no browser the desktop can start, the player still gets the address to open by hand.
+    if (!m_services.openUrl(QUrl(HelpAddress)))
+        m_services.dialogs->inform(QStringLiteral("The help page could not be opened. Its address is:\n%1").arg(HelpAddress),
+                                   QStringLiteral("Zentile"));
 }

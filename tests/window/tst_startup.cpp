@@ -61,6 +61,7 @@ private slots:
     void shuffleChangesNothing();
     void exitCloses_data();
     void exitCloses();
+    void onlineHelp_data();
     void onlineHelp();
 };
 
@@ -316,15 +317,33 @@ void tst_startup::exitCloses()
     QVERIFY(!QFile::exists(w.path(QStringLiteral("Dictionary.kvz"))));
 }
 
+void tst_startup::onlineHelp_data()
+{
+    QTest::addColumn<bool>("browser");
+    QTest::addColumn<QStringList>("boxes");
+    QTest::newRow("a browser opens it") << true << QStringList();
+    QTest::newRow("no browser: the address in a box")
+        << false << QStringList{"Zentile | The help page could not be opened. Its address is:\n"
+                                "https://zentile.example.org/blog/entry/zentile-game/"};
+}
+
 void tst_startup::onlineHelp()
 {
+    QFETCH(bool, browser);
+    QFETCH(QStringList, boxes);
+
     Window w(knownBoard());
+    w.browserOpens = browser;
     w.press(QStringLiteral("cmdStart"));
     w->game().countdown.tick();
     w.click(0);
     const QStringList before = snapshot(w);
 
+    ModalScript script;
+    if (!browser)
+        script.then(ModalScript::answer(QMessageBox::Ok));
     w.child<QAction>(QStringLiteral("mnuOnlineHelp"))->trigger();
+    QCOMPARE(script.seen, boxes);
     QCOMPARE(w.opened.size(), 1);
     const QUrl &url = w.opened.first();
     // Written out, so that a change to the window's constant fails here.
