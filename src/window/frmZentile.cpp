@@ -96,6 +96,12 @@ QAction *makeCheckable(QMenu *menu, const char *name, const QString &text, bool 
     return action;
 }
 
+// A menu's caption without its access-key marker, as the player reads and hears it.
+QString spokenTitle(const QMenu *menu)
+{
+    return menu->title().remove(QLatin1Char('&'));
+}
+
 } // namespace
 
 frmZentile::frmZentile()
@@ -217,7 +223,8 @@ void frmZentile::buildControls()
 
 void frmZentile::buildMenus()
 {
-    mnuFile = menuBar()->addMenu(QStringLiteral("File"));
+    // Access keys on the menu bar; the captions read the same, underlined.
+    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
     mnuNew = makeAction(mnuFile, "mnuNew", QStringLiteral("New"));
     mnuScores = makeAction(mnuFile, "mnuScores", QStringLiteral("High Scores"));
@@ -225,7 +232,7 @@ void frmZentile::buildMenus()
     mnuSeperator = makeSeparator(mnuFile, "mnuSeperator");
     mnuExit = makeAction(mnuFile, "mnuExit", QStringLiteral("Exit"));
 
-    mnuOptions = menuBar()->addMenu(QStringLiteral("Options"));
+    mnuOptions = menuBar()->addMenu(QStringLiteral("&Options"));
     mnuOptions->setObjectName(QStringLiteral("mnuOptions"));
     mnuTime = mnuOptions->addMenu(QStringLiteral("Time Limit"));
     mnuTime->setObjectName(QStringLiteral("mnuTime"));
@@ -241,13 +248,17 @@ void frmZentile::buildMenus()
     for (QAction *inactive : {mnuSeperator3, mnuVowel, mnuTimeChar, mnuConstant})
         inactive->setEnabled(false);
 
-    mnuHelp = menuBar()->addMenu(QStringLiteral("Help"));
+    mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
     mnuOnlineHelp = makeAction(mnuHelp, "mnuOnlineHelp", QStringLiteral("Online Help"));
+    // The usual keys, the same on every desktop.
+    mnuNew->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    mnuExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    mnuOnlineHelp->setShortcut(QKeySequence(Qt::Key_F1));
 
     // A screen reader names an open menu by its window title, which Qt leaves empty.
     for (QMenu *menu : {mnuFile, mnuOptions, mnuTime, mnuHelp})
-        menu->setWindowTitle(menu->title());
+        menu->setWindowTitle(spokenTitle(menu));
 }
 
 void frmZentile::wire()
@@ -286,7 +297,7 @@ void frmZentile::wire()
 
     for (QMenu *menu : {mnuFile, mnuOptions, mnuHelp}) {
         on(menu, &QMenu::aboutToShow, [this, menu] {
-            m_announcer->menuOpened(menu->title());
+            m_announcer->menuOpened(spokenTitle(menu));
             // Going from menu to menu, Qt reports the focus back in the window between the
             // two; said again once the menu is up, the entry is where a reader ends.
             QMetaObject::invokeMethod(
@@ -303,7 +314,7 @@ void frmZentile::wire()
         });
     }
 
-    // The menus have no access keys, so F10 opens the first one, as on GNOME and Windows.
+    // F10 opens the first menu, as on GNOME and Windows.
     on(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated,
        [this] {
            menuBar()->setActiveAction(mnuFile->menuAction());

@@ -31,7 +31,7 @@ QString entry(const QAction *action)
     if (!action->isEnabled())
         text += QStringLiteral(" [off]");
     if (!action->shortcut().isEmpty())
-        text += QStringLiteral(" [key]");
+        text += QStringLiteral(" [%1]").arg(action->shortcut().toString());
     return text;
 }
 
@@ -203,10 +203,10 @@ void tst_startup::menus_data()
     QTest::addColumn<QString>("menu");
     QTest::addColumn<QStringList>("expected");
 
-    QTest::newRow("menu bar") << QString() << QStringList{"mnuFile File >", "mnuOptions Options >", "mnuHelp Help >"};
+    QTest::newRow("menu bar") << QString() << QStringList{"mnuFile &File >", "mnuOptions &Options >", "mnuHelp &Help >"};
     QTest::newRow("mnuFile") << QStringLiteral("mnuFile")
-                             << QStringList{"mnuNew New", "mnuScores High Scores", "mnuReset Reset High Scores",
-                                            "mnuSeperator -", "mnuExit Exit"};
+                             << QStringList{"mnuNew New [Ctrl+N]", "mnuScores High Scores", "mnuReset Reset High Scores",
+                                            "mnuSeperator -", "mnuExit Exit [Ctrl+Q]"};
     QTest::newRow("mnuOptions") << QStringLiteral("mnuOptions")
                                 << QStringList{"mnuTime Time Limit >",
                                                "mnuSeperator3 - [off]",
@@ -218,7 +218,7 @@ void tst_startup::menus_data()
                              << QStringList{"mnu30 00:30 [unchecked]", "mnu1 01:00 [unchecked]",
                                             "mnu130 01:30 [unchecked]", "mnu2 02:00 [checked]",
                                             "mnuSeperator2 -", "mnuCustom Custom"};
-    QTest::newRow("mnuHelp") << QStringLiteral("mnuHelp") << QStringList{"mnuOnlineHelp Online Help"};
+    QTest::newRow("mnuHelp") << QStringLiteral("mnuHelp") << QStringList{"mnuOnlineHelp Online Help [F1]"};
 }
 
 void tst_startup::menus()
