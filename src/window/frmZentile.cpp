@@ -9,6 +9,7 @@
 #include "window/CaptionButton.h"
 #include "window/LayoutScale.h"
 #include "window/QtDialogs.h"
+#include "window/ReadableColours.h"
 #include "window/StartPanelMargin.h"
 #include "window/Twips.h"
 #include "window/WordList.h"
@@ -155,13 +156,6 @@ void frmZentile::buildControls()
     m_board->resize(Twips::toPixels(0, 0, 8985, 8010).size());
     // Set once here rather than on each of the 400 tiles; the frames go back to the window's look.
     m_board->setFont(verdana(12.75));
-    QPalette letters = m_board->palette();
-    QPalette plain = letters;
-    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        letters.setColor(group, QPalette::WindowText, letters.color(QPalette::Active, QPalette::Highlight));
-        plain.setColor(group, QPalette::WindowText, plain.color(group, QPalette::WindowText));
-    }
-    m_board->setPalette(letters);
     setCentralWidget(m_board);
     m_board->MakeGrid();
 
@@ -172,13 +166,11 @@ void frmZentile::buildControls()
     fraStart = place(new QFrame(m_board), "fraStart", Twips::toPixels(0, 3120, 7095, 855));
     fraStart->setAutoFillBackground(true);
     fraStart->setFont(font());
-    fraStart->setPalette(plain);
     cmdStart = makeButton(fraStart, "cmdStart", QStringLiteral("Start Game"), Twips::toPixels(2160, 120, 2775, 615), true);
 
     Frame2 = place(new QFrame(m_board), "Frame2", Twips::toPixels(7200, 0, 1695, 7935));
     Frame2->setFrameStyle(QFrame::Box | QFrame::Sunken);
     Frame2->setFont(font());
-    Frame2->setPalette(plain);
     cmdFinish = makeButton(Frame2, "cmdFinish", QStringLiteral("Finish Game"), Twips::toPixels(360, 5400, 855, 495), true);
     lstWords = place(new WordList(Frame2), "lstWords", Twips::toPixels(120, 240, 1455, 4350));
     lstWords->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -197,7 +189,6 @@ void frmZentile::buildControls()
     Frame1 = place(new QFrame(m_board), "Frame1", Twips::toPixels(120, 7200, 7095, 735));
     Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
     Frame1->setFont(font());
-    Frame1->setPalette(plain);
     lblTime = makeValueBox(Frame1, "lblTime", QStringLiteral("00:00"), Twips::toPixels(5880, 240, 975, 255));
     lblTime->setAccessibleDescription(QStringLiteral("Time remaining"));
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
@@ -208,6 +199,8 @@ void frmZentile::buildControls()
     lblScore = makeValueBox(Frame1, "lblScore", QStringLiteral("0"), Twips::toPixels(840, 240, 615, 255));
     lblScore->setAccessibleDescription(QStringLiteral("Score"));
     Label1 = makeLabel(Frame1, "Label1", QStringLiteral("Score:"), Twips::toPixels(120, 240, 615, 255), right);
+    // Tiles in the title-bar colour, labels in the window's text colour, each made readable.
+    new ReadableColours(this, m_board, {fraStart, Frame1, Frame2});
 
     setTabOrder(cmdEnter, cmdClear);
     setTabOrder(cmdClear, cmdShuffle);
