@@ -122,6 +122,13 @@ void BoardSurface::takeFocusForPlay()
         setFocus(Qt::OtherFocusReason);
 }
 
+void BoardSurface::setCursorColours(const QColor &line, const QColor &cell)
+{
+    m_cursorLine = line;
+    m_cursorCell = cell;
+    update();
+}
+
 void BoardSurface::announceCursor()
 {
     if (QAccessible::isActive() && hasFocus() && m_cursorShown) {
@@ -183,17 +190,19 @@ void BoardSurface::keyPressEvent(QKeyEvent *event)
 void BoardSurface::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
+    const QColor highlight = palette().color(hasFocus() ? QPalette::Active : QPalette::Inactive, QPalette::Highlight);
+    const QColor line = m_cursorLine.isValid() ? m_cursorLine : highlight;
     if (hasFocus()) {
         // The focus frame, in the margin around the tiles.
-        painter.setPen(QPen(palette().color(QPalette::Active, QPalette::Highlight), 2));
+        painter.setPen(QPen(line, 2));
         painter.drawRect(tilesArea().adjusted(-3, -3, 2, 2));
     }
     if (!m_cursorShown)
         return;
     // Drawn beneath the tile, whose letter stays readable on top of it.
     const QRect cell = tileRect(m_cursor);
-    painter.fillRect(cell, palette().color(hasFocus() ? QPalette::Active : QPalette::Inactive, QPalette::Highlight).lighter(170));
-    painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+    painter.fillRect(cell, m_cursorCell.isValid() ? m_cursorCell : highlight.lighter(170));
+    painter.setPen(QPen(line, 2));
     painter.drawRect(cell.adjusted(1, 1, -1, -1));
 }
 

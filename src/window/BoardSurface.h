@@ -4,6 +4,7 @@
 
 #include "core/Board.h"
 
+#include <QColor>
 #include <QList>
 
 #include <QWidget>
@@ -34,6 +35,8 @@ public:
     bool hasKeyboardCursor(int index) const { return index == m_cursor && m_cursorShown && hasFocus(); }
     // Takes the focus with the cursor shown on the top-left tile, as a game starts.
     void takeFocusForPlay();
+    // The cursor's outline (also the board's focus frame) and the fill of its cell.
+    void setCursorColours(const QColor &line, const QColor &cell);
 
     // Creates the 400 tiles, each at its row and column.
     void MakeGrid();
@@ -70,4 +73,6 @@ private:
     QList<int> m_wordTiles;
     int m_cursor = 0;
     bool m_cursorShown = false;
+    QColor m_cursorLine;
+    QColor m_cursorCell;
 };

@@ -18,5 +18,5 @@ struct WindowServices
     std::unique_ptr<RandomSource> random;         // a clock-seeded source
     std::unique_ptr<Dialogs> dialogs;             // QMessageBox and QInputDialog
     DataFolder dataDir;                           // chosen by DataFolder::forThisProgram()
-    std::function<void(const QUrl &)> openUrl;    // the desktop's browser
+    std::function<bool(const QUrl &)> openUrl;    // the desktop's browser; false when none opened it
 };

@@ -9,6 +9,7 @@
 #include "window/CaptionButton.h"
 #include "window/LayoutScale.h"
 #include "window/QtDialogs.h"
+#include "window/ReadableColours.h"
 #include "window/StartPanelMargin.h"
 #include "window/Twips.h"
 #include "window/WordList.h"
@@ -96,6 +97,12 @@ QAction *makeCheckable(QMenu *menu, const char *name, const QString &text, bool 
     return action;
 }
 
+// A menu's caption without its access-key marker, as the player reads and hears it.
+QString spokenTitle(const QMenu *menu)
+{
+    return menu->title().remove(QLatin1Char('&'));
+}
+
 } // namespace
 
 frmZentile::frmZentile()
@@ -114,7 +121,7 @@ frmZentile::frmZentile(WindowServices services, QWidget *parent)
     if (m_services.dataDir.isEmpty())
         m_services.dataDir = DataFolder::forThisProgram();
     if (!m_services.openUrl)
-        m_services.openUrl = [](const QUrl &url) { QDesktopServices::openUrl(url); };
+        m_services.openUrl = [](const QUrl &url) { return QDesktopServices::openUrl(url); };
 
     // Verdana is rare on Linux; DejaVu Sans has the same generous shapes.
     QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
@@ -149,13 +156,6 @@ void frmZentile::buildControls()
     m_board->resize(Twips::toPixels(0, 0, 8985, 8010).size());
     // Set once here rather than on each of the 400 tiles; the frames go back to the window's look.
     m_board->setFont(verdana(12.75));
-    QPalette letters = m_board->palette();
-    QPalette plain = letters;
-    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        letters.setColor(group, QPalette::WindowText, letters.color(QPalette::Active, QPalette::Highlight));
-        plain.setColor(group, QPalette::WindowText, plain.color(group, QPalette::WindowText));
-    }
-    m_board->setPalette(letters);
     setCentralWidget(m_board);
     m_board->MakeGrid();
 
@@ -166,13 +166,11 @@ void frmZentile::buildControls()
     fraStart = place(new QFrame(m_board), "fraStart", Twips::toPixels(0, 3120, 7095, 855));
     fraStart->setAutoFillBackground(true);
     fraStart->setFont(font());
-    fraStart->setPalette(plain);
     cmdStart = makeButton(fraStart, "cmdStart", QStringLiteral("Start Game"), Twips::toPixels(2160, 120, 2775, 615), true);
 
     Frame2 = place(new QFrame(m_board), "Frame2", Twips::toPixels(7200, 0, 1695, 7935));
     Frame2->setFrameStyle(QFrame::Box | QFrame::Sunken);
     Frame2->setFont(font());
-    Frame2->setPalette(plain);
     cmdFinish = makeButton(Frame2, "cmdFinish", QStringLiteral("Finish Game"), Twips::toPixels(360, 5400, 855, 495), true);
     lstWords = place(new WordList(Frame2), "lstWords", Twips::toPixels(120, 240, 1455, 4350));
     lstWords->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -191,7 +189,6 @@ void frmZentile::buildControls()
     Frame1 = place(new QFrame(m_board), "Frame1", Twips::toPixels(120, 7200, 7095, 735));
     Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
     Frame1->setFont(font());
-    Frame1->setPalette(plain);
     lblTime = makeValueBox(Frame1, "lblTime", QStringLiteral("00:00"), Twips::toPixels(5880, 240, 975, 255));
     lblTime->setAccessibleDescription(QStringLiteral("Time remaining"));
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
@@ -202,6 +199,8 @@ void frmZentile::buildControls()
     lblScore = makeValueBox(Frame1, "lblScore", QStringLiteral("0"), Twips::toPixels(840, 240, 615, 255));
     lblScore->setAccessibleDescription(QStringLiteral("Score"));
     Label1 = makeLabel(Frame1, "Label1", QStringLiteral("Score:"), Twips::toPixels(120, 240, 615, 255), right);
+    // Tiles in the title-bar colour, labels in the window's text colour, each made readable.
+    new ReadableColours(this, m_board, {fraStart, Frame1, Frame2});
 
     setTabOrder(cmdEnter, cmdClear);
     setTabOrder(cmdClear, cmdShuffle);
@@ -217,7 +216,8 @@ void frmZentile::buildControls()
 
 void frmZentile::buildMenus()
 {
-    mnuFile = menuBar()->addMenu(QStringLiteral("File"));
+    // Access keys on the menu bar; the captions read the same, underlined.
+    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
     mnuNew = makeAction(mnuFile, "mnuNew", QStringLiteral("New"));
     mnuScores = makeAction(mnuFile, "mnuScores", QStringLiteral("High Scores"));
@@ -225,7 +225,7 @@ void frmZentile::buildMenus()
     mnuSeperator = makeSeparator(mnuFile, "mnuSeperator");
     mnuExit = makeAction(mnuFile, "mnuExit", QStringLiteral("Exit"));
 
-    mnuOptions = menuBar()->addMenu(QStringLiteral("Options"));
+    mnuOptions = menuBar()->addMenu(QStringLiteral("&Options"));
     mnuOptions->setObjectName(QStringLiteral("mnuOptions"));
     mnuTime = mnuOptions->addMenu(QStringLiteral("Time Limit"));
     mnuTime->setObjectName(QStringLiteral("mnuTime"));
@@ -241,13 +241,17 @@ void frmZentile::buildMenus()
     for (QAction *inactive : {mnuSeperator3, mnuVowel, mnuTimeChar, mnuConstant})
         inactive->setEnabled(false);
 
-    mnuHelp = menuBar()->addMenu(QStringLiteral("Help"));
+    mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
     mnuOnlineHelp = makeAction(mnuHelp, "mnuOnlineHelp", QStringLiteral("Online Help"));
+    // The usual keys, the same on every desktop.
+    mnuNew->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    mnuExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    mnuOnlineHelp->setShortcut(QKeySequence(Qt::Key_F1));
 
     // A screen reader names an open menu by its window title, which Qt leaves empty.
     for (QMenu *menu : {mnuFile, mnuOptions, mnuTime, mnuHelp})
-        menu->setWindowTitle(menu->title());
+        menu->setWindowTitle(spokenTitle(menu));
 }
 
 void frmZentile::wire()
@@ -286,7 +290,7 @@ void frmZentile::wire()
 
     for (QMenu *menu : {mnuFile, mnuOptions, mnuHelp}) {
         on(menu, &QMenu::aboutToShow, [this, menu] {
-            m_announcer->menuOpened(menu->title());
+            m_announcer->menuOpened(spokenTitle(menu));
             // Going from menu to menu, Qt reports the focus back in the window between the
             // two; said again once the menu is up, the entry is where a reader ends.
             QMetaObject::invokeMethod(
@@ -303,7 +307,7 @@ void frmZentile::wire()
         });
     }
 
-    // The menus have no access keys, so F10 opens the first one, as on GNOME and Windows.
+    // F10 opens the first menu, as on GNOME and Windows.
     on(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated,
        [this] {
            menuBar()->setActiveAction(mnuFile->menuAction());
@@ -423,6 +427,8 @@ void frmZentile::mnuExit_Click()
 
 void frmZentile::mnuOnlineHelp_Click()
 {
-    // The desktop reports nothing useful when it cannot open the page, and neither do we.
-    m_services.openUrl(QUrl(HelpAddress));
+    // With no browser the desktop can start, the player still gets the address to open by hand.
+    if (!m_services.openUrl(QUrl(HelpAddress)))
+        m_services.dialogs->inform(QStringLiteral("The help page could not be opened. Its address is:\n%1").arg(HelpAddress),
+                                   QStringLiteral("Zentile"));
 }

@@ -6,6 +6,7 @@
 
 #include "WindowHarness.h"
 #include "support/FileBytes.h"
+#include "window/Announcer.h"
 #include "window/BoardSurface.h"
 #include "support/ScoreBytes.h"
 #include "support/TestGame.h"
@@ -15,6 +16,7 @@
 #include <QRegularExpression>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSignalSpy>
 
 #include <QtGui/private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
@@ -93,6 +95,7 @@ private slots:
     void cursorTileIsFocused();
     void wordListAnnouncesWords();
     void nameBoxTakesTwentyCharacters();
+    void f10OpensTheFirstMenu_data();
     void f10OpensTheFirstMenu();
 };
 
@@ -305,12 +308,25 @@ void tst_accessibility::nameBoxTakesTwentyCharacters()
     QVERIFY(!QFile::exists(w.path(QStringLiteral("Dictionary.kvz"))));
 }
 
+void tst_accessibility::f10OpensTheFirstMenu_data()
+{
+    QTest::addColumn<QKeySequence>("keys");
+    QTest::newRow("F10") << QKeySequence(Qt::Key_F10);
+    QTest::newRow("Alt+F, its access key") << QKeySequence(Qt::ALT | Qt::Key_F);
+}
+
 void tst_accessibility::f10OpensTheFirstMenu()
 {
+    QFETCH(QKeySequence, keys);
+
     Window w(Letters);
     QVERIFY(showActive(w));
-    type(w, {Qt::Key_F10});
+    QSignalSpy spoken(&w->announcer(), &Announcer::spoken);
+    QTest::keySequence(w->windowHandle(), keys);
     QTRY_COMPARE(QApplication::activePopupWidget(), w.child<QMenu>(QStringLiteral("mnuFile")));
+    // Named by its caption alone: the access key's marker is neither heard nor the menu's title.
+    QCOMPARE(spoken.value(0).value(0).toString(), QStringLiteral("File menu."));
+    QCOMPARE(w.child<QMenu>(QStringLiteral("mnuFile"))->windowTitle(), QStringLiteral("File"));
     // Down and Return choose from it like any menu: "High Scores" shows the table.
     ModalScript boxes;
     boxes.then([](QWidget *box) {

@@ -31,7 +31,7 @@ QString entry(const QAction *action)
     if (!action->isEnabled())
         text += QStringLiteral(" [off]");
     if (!action->shortcut().isEmpty())
-        text += QStringLiteral(" [key]");
+        text += QStringLiteral(" [%1]").arg(action->shortcut().toString());
     return text;
 }
 
@@ -61,6 +61,7 @@ private slots:
     void shuffleChangesNothing();
     void exitCloses_data();
     void exitCloses();
+    void onlineHelp_data();
     void onlineHelp();
 };
 
@@ -202,10 +203,10 @@ void tst_startup::menus_data()
     QTest::addColumn<QString>("menu");
     QTest::addColumn<QStringList>("expected");
 
-    QTest::newRow("menu bar") << QString() << QStringList{"mnuFile File >", "mnuOptions Options >", "mnuHelp Help >"};
+    QTest::newRow("menu bar") << QString() << QStringList{"mnuFile &File >", "mnuOptions &Options >", "mnuHelp &Help >"};
     QTest::newRow("mnuFile") << QStringLiteral("mnuFile")
-                             << QStringList{"mnuNew New", "mnuScores High Scores", "mnuReset Reset High Scores",
-                                            "mnuSeperator -", "mnuExit Exit"};
+                             << QStringList{"mnuNew New [Ctrl+N]", "mnuScores High Scores", "mnuReset Reset High Scores",
+                                            "mnuSeperator -", "mnuExit Exit [Ctrl+Q]"};
     QTest::newRow("mnuOptions") << QStringLiteral("mnuOptions")
                                 << QStringList{"mnuTime Time Limit >",
                                                "mnuSeperator3 - [off]",
@@ -217,7 +218,7 @@ void tst_startup::menus_data()
                              << QStringList{"mnu30 00:30 [unchecked]", "mnu1 01:00 [unchecked]",
                                             "mnu130 01:30 [unchecked]", "mnu2 02:00 [checked]",
                                             "mnuSeperator2 -", "mnuCustom Custom"};
-    QTest::newRow("mnuHelp") << QStringLiteral("mnuHelp") << QStringList{"mnuOnlineHelp Online Help"};
+    QTest::newRow("mnuHelp") << QStringLiteral("mnuHelp") << QStringList{"mnuOnlineHelp Online Help [F1]"};
 }
 
 void tst_startup::menus()
@@ -316,15 +317,33 @@ void tst_startup::exitCloses()
     QVERIFY(!QFile::exists(w.path(QStringLiteral("Dictionary.kvz"))));
 }
 
+void tst_startup::onlineHelp_data()
+{
+    QTest::addColumn<bool>("browser");
+    QTest::addColumn<QStringList>("boxes");
+    QTest::newRow("a browser opens it") << true << QStringList();
+    QTest::newRow("no browser: the address in a box")
+        << false << QStringList{"Zentile | The help page could not be opened. Its address is:\n"
+                                "https://zentile.example.org/blog/entry/zentile-game/"};
+}
+
 void tst_startup::onlineHelp()
 {
+    QFETCH(bool, browser);
+    QFETCH(QStringList, boxes);
+
     Window w(knownBoard());
+    w.browserOpens = browser;
     w.press(QStringLiteral("cmdStart"));
     w->game().countdown.tick();
     w.click(0);
     const QStringList before = snapshot(w);
 
+    ModalScript script;
+    if (!browser)
+        script.then(ModalScript::answer(QMessageBox::Ok));
     w.child<QAction>(QStringLiteral("mnuOnlineHelp"))->trigger();
+    QCOMPARE(script.seen, boxes);
     QCOMPARE(w.opened.size(), 1);
     const QUrl &url = w.opened.first();
     // Written out, so that a change to the window's constant fails here.
