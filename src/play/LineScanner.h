@@ -5,8 +5,11 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QIODevice>
+#include <QtAlgorithms>
 
-#include <cstring>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace LineScan {
 
@@ -14,24 +17,43 @@ namespace LineScan {
 // line, small enough to stay in the cache while its lines are split.
 inline constexpr qint64 BlockSize = 256 * 1024;
 
-// True when a CR stands in `bytes` with something other than LF right after it. A CR that
-// ends `bytes` does not count. Fixed-size chunks let the compiler vectorize the test.
-inline bool hasLoneCr(const char *bytes, qsizetype size)
+// True when the byte at `at` ends a line: an LF, or a CR that no LF follows. A CR that
+// ends the data counts as well.
+inline bool endsLine(const char *at, const char *end)
 {
-    constexpr qsizetype Chunk = 64;
-    qsizetype i = 0;
-    for (; i + Chunk < size; i += Chunk) {
-        unsigned char lone = 0;
-        for (qsizetype k = i; k < i + Chunk; ++k)
-            lone |= (bytes[k] == '\r') & (bytes[k + 1] != '\n');
-        if (lone)
-            return true;
+    return *at == '\n' || (*at == '\r' && (at + 1 == end || at[1] != '\n'));
+}
+
+// Calls `onEnd` with each byte of [begin, end) that ends a line, in order, until it returns
+// false; false then.
+template<typename OnEnd>
+bool forEachLineEnd(const char *begin, const char *end, OnEnd &&onEnd)
+{
+    const char *at = begin;
+#if defined(__SSE2__)
+    // 64 bytes at a time: a bit for each byte that ends a line. Reads one byte past each
+    // 64, to tell a CR LF from a lone CR, so the last bytes go byte by byte.
+    const __m128i lf = _mm_set1_epi8('\n');
+    const __m128i cr = _mm_set1_epi8('\r');
+    for (; end - at > 64; at += 64) {
+        quint64 ends = 0;
+        for (int k = 0; k < 64; k += 16) {
+            const __m128i here = _mm_loadu_si128(reinterpret_cast<const __m128i *>(at + k));
+            const __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i *>(at + k + 1));
+            const __m128i loneCr = _mm_andnot_si128(_mm_cmpeq_epi8(next, lf), _mm_cmpeq_epi8(here, cr));
+            ends |= quint64(quint16(_mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(here, lf), loneCr)))) << k;
+        }
+        for (; ends; ends &= ends - 1) {
+            if (!onEnd(at + qCountTrailingZeroBits(ends)))
+                return false;
+        }
     }
-    for (; i + 1 < size; ++i) {
-        if (bytes[i] == '\r' && bytes[i + 1] != '\n')
-            return true;
+#endif
+    for (; at < end; ++at) {
+        if (endsLine(at, end) && !onEnd(at))
+            return false;
     }
-    return false;
+    return true;
 }
 
 } // namespace LineScan
@@ -64,15 +86,6 @@ bool scanLines(QIODevice &device, qsizetype maxLength, OnLine &&onLine, qint64 b
         pending.clear();
         return goOn;
     };
-    // Hands over the lines of `[begin, end)`, which holds no LF, split at its CRs.
-    const auto splitAtCr = [&](const char *begin, const char *end) {
-        while (const auto *cr = static_cast<const char *>(std::memchr(begin, '\r', end - begin))) {
-            if (!finish(begin, cr))
-                return false;
-            begin = cr + 1;
-        }
-        return finish(begin, end);
-    };
     for (;;) {
         const qint64 got = device.read(block.data(), blockSize);
         if (got < 0)
@@ -81,39 +94,19 @@ bool scanLines(QIODevice &device, qsizetype maxLength, OnLine &&onLine, qint64 b
             break;
         const char *begin = block.constData();
         const char *const end = begin + got;
-        // Files of CR LF or LF lines are split at LF alone; a lone CR anywhere in the block
-        // makes every piece between LFs split at its CRs as well.
-        const bool loneCr = LineScan::hasLoneCr(begin, got);
-        if (!pending.isEmpty() || overlong) {
-            // The first line of the block ends the one the last block cut.
-            const auto *lf = static_cast<const char *>(std::memchr(begin, '\n', end - begin));
-            if (lf) {
-                if (!(loneCr ? splitAtCr(begin, lf) : finish(begin, lf - (lf > begin && lf[-1] == '\r'))))
-                    return true;
-                begin = lf + 1;
-            }
-        }
-        // The lines that the block holds whole: the hot loop, kept to one test a line.
-        while (const auto *lf = static_cast<const char *>(std::memchr(begin, '\n', end - begin))) {
-            if (loneCr) {
-                if (!splitAtCr(begin, lf))
-                    return true;
-            } else {
-                const char *const stop = lf - (lf > begin && lf[-1] == '\r');
-                if (stop != begin && !onLine(QByteArrayView(begin, stop - begin)))
-                    return true;
-            }
-            begin = lf + 1;
-        }
-        // The rest holds no LF: its lines up to its last CR are complete, the remainder waits.
-        const char *afterCr = end;
-        while (afterCr > begin && afterCr[-1] != '\r')
-            --afterCr;
-        if (afterCr > begin) {
-            if (!splitAtCr(begin, afterCr - 1))
-                return true;
-            begin = afterCr;
-        }
+        // A CR that ends a block ends its line; an LF opening the next then ends an empty one.
+        const bool goOn = LineScan::forEachLineEnd(begin, end, [&](const char *at) {
+            // The CR of a CR LF is no part of the line.
+            const char *const stop = at - (*at == '\n' && at > begin && at[-1] == '\r');
+            const bool more = Q_UNLIKELY(!pending.isEmpty() || overlong)
+                ? finish(begin, stop)
+                : stop == begin || onLine(QByteArrayView(begin, stop - begin));
+            begin = at + 1;
+            return more;
+        });
+        if (!goOn)
+            return true;
+        // The rest ends no line: it waits for the next block.
         if (begin < end) {
             if (!overlong && pending.size() + (end - begin) <= maxLength) {
                 pending.append(begin, end - begin);

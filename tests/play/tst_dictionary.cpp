@@ -190,6 +190,17 @@ void TestDictionary::scanEdges_data()
     QTest::newRow("byte-order mark") << bom + "CAT\r\nDOG" << qsizetype(3) << QByteArrayList{"CAT", "DOG"};
     QTest::newRow("byte-order mark alone") << bom << qsizetype(3) << QByteArrayList{};
     QTest::newRow("byte-order mark later") << "CAT\r\n" + bom + "DOG" << qsizetype(6) << QByteArrayList{"CAT", bom + "DOG"};
+    // Lines of 1 to 24 letters put each kind of line end at every place in a stretch of 64 bytes.
+    for (const QByteArray &ending : {QByteArray("\r\n"), QByteArray("\r"), QByteArray("\n")}) {
+        QByteArray content;
+        QByteArrayList lines;
+        for (int length = 1; length <= 24; ++length) {
+            lines << QByteArray(length, char('A' + length));
+            content += lines.last() + ending;
+        }
+        QTest::addRow("lines ended by %s", ending == "\r\n" ? "CR LF" : ending == "\r" ? "CR" : "LF")
+            << content << qsizetype(24) << lines;
+    }
     QTest::newRow("half a byte-order mark") << QByteArray("\xEF\xBB" "CAT") << qsizetype(5)
                                             << QByteArrayList{"\xEF\xBB" "CAT"};
 }
@@ -201,7 +212,7 @@ void TestDictionary::scanEdges()
     QFETCH(QByteArrayList, lines);
 
     // Blocks of a few bytes put every line end, and the CR and LF of each, on a block's edge.
-    for (const qint64 blockSize : {1, 2, 3, 4, 5, 7, 11, 4096}) {
+    for (const qint64 blockSize : {1, 2, 3, 4, 5, 7, 11, 65, 97, 4096}) {
         QBuffer device(&content);
         QVERIFY(device.open(QIODevice::ReadOnly));
         QByteArrayList seen;
