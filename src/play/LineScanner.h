@@ -7,7 +7,9 @@
 #include <QIODevice>
 #include <QtAlgorithms>
 
-#if defined(__SSE2__)
+// SSE2 is part of every x86-64 processor; elsewhere the lines are split byte by byte.
+#if defined(__SSE2__) || defined(_M_X64)
+#define ZENTILE_SCAN_SSE2 1
 #include <emmintrin.h>
 #endif
 
@@ -30,7 +32,7 @@ template<typename OnEnd>
 bool forEachLineEnd(const char *begin, const char *end, OnEnd &&onEnd)
 {
     const char *at = begin;
-#if defined(__SSE2__)
+#ifdef ZENTILE_SCAN_SSE2
     // 64 bytes at a time: a bit for each byte that ends a line. Reads one byte past each
     // 64, to tell a CR LF from a lone CR, so the last bytes go byte by byte.
     const __m128i lf = _mm_set1_epi8('\n');
