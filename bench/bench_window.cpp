@@ -112,7 +112,7 @@ private slots:
         timeInTurn({&floor, &subject}, 40, 400, 8000, tearDown);
         // A window that never came up would have been timed at the 5 s timeout.
         QVERIFY(exposed);
-        printRatio("window-build", subject, floor, 1.2);
+        printRatio("window-build", subject, floor, 1.15);
     }
 };
 
