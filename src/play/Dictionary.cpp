@@ -81,7 +81,7 @@ QSet<QString> Dictionary::findAll(const QStringList &words) const
     QFile file;
     if (!source.open(m_folder.readPath(QStringLiteral("Dictionary.kvz")), O_RDONLY) || !file.open(source.handle(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
         return found;
-    // Captured by value, so that they can stay in registers across the scan's calls.
+    // Captured by value, so that they can stay in registers through the scan.
     const quint8 *const lengths = wantedLength.data();
     const std::bitset<65536> *const sketches = &wantedSketch;
     scanLines(file, longest, [lengths, sketches, longest, &wanted, &found](QByteArrayView line) {
