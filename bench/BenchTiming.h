@@ -70,7 +70,7 @@ inline double pairedRatio(const Timed &subject, const Timed &floor)
 inline double printRatio(const char *name, const Timed &subject, const Timed &floor, double target)
 {
     const double ratio = pairedRatio(subject, floor);
-    std::printf("RATIO %s %.2f (target <= %.1f) %s: median over %lld rounds of each round's ratio;"
+    std::printf("RATIO %s %.2f (target <= %g) %s: median over %lld rounds of each round's ratio;"
                 " medians on their own: %s %.3f ms, %s %.3f ms\n",
                 name, ratio, target, ratio <= target ? "met" : "MISSED", static_cast<long long>(subject.samples.size()),
                 subject.name, subject.medianMs(), floor.name, floor.medianMs());

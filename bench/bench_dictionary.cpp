@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Zentile developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The end of a game's dictionary lookups against one plain read of a big word list.
+// The end of a game's dictionary lookups against one block read of a big word list that
+// finds every line's end.
 #include "BenchTiming.h"
 
 #include "support/TestGame.h"
@@ -11,12 +12,15 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 
 namespace {
 
-constexpr int FileLines = 500000;
+constexpr int FileLines = 1000000;
 constexpr int ListedWords = 100;
 constexpr int WordsInFile = 10;
+// As large as the dictionary's own blocks.
+constexpr qint64 BlockSize = 256 * 1024;
 
 QByteArray randomWord(QRandomGenerator &random, int shortest, int longest)
 {
@@ -33,18 +37,24 @@ class BenchDictionary : public QObject
     Q_OBJECT
 
 private:
-    // The floor: one plain read of the whole file, line by line, into one buffer so that
-    // no line costs an allocation. The bytes read, or -1.
+    // The floor: the file read once in the blocks the dictionary reads it in, every line's
+    // end found with memchr. The number of lines, or -1.
     qint64 readOnce() const
     {
         QFile file(m_game.dictionaryPath());
         if (!file.open(QIODevice::ReadOnly))
             return -1;
-        char line[256];
-        qint64 bytes = 0;
-        for (qint64 got; (got = file.readLine(line, sizeof line)) > 0;)
-            bytes += got;
-        return bytes;
+        QByteArray block(BlockSize, Qt::Uninitialized);
+        qint64 lines = 0;
+        for (qint64 got; (got = file.read(block.data(), BlockSize)) > 0;) {
+            const char *begin = block.constData();
+            const char *const end = begin + got;
+            while (const auto *lf = static_cast<const char *>(std::memchr(begin, '\n', end - begin))) {
+                ++lines;
+                begin = lf + 1;
+            }
+        }
+        return lines;
     }
 
     // A game with the listed words played ends: its words are looked up, and every one
@@ -101,7 +111,7 @@ private slots:
         m_game.dialogs.confirmByDefault = false;
 
         // Warms the page cache, so every measurement reads from memory alike.
-        QCOMPARE(readOnce(), text.size());
+        QCOMPARE(readOnce(), FileLines);
     }
 
     void lookup()
@@ -109,10 +119,10 @@ private slots:
         const Dictionary &dictionary = m_game.game.dictionary;
         QCOMPARE(dictionary.findAll(m_words), m_inFile);
 
-        Timed floor{"readLine pass", [&] { readOnce(); }, {}};
+        Timed floor{"block read", [&] { readOnce(); }, {}};
         Timed subject{"findAll", [&] { dictionary.findAll(m_words); }, {}};
         timeInTurn({&floor, &subject}, 15, 100, 4000);
-        printRatio("dictionary", subject, floor, 3.0);
+        printRatio("dictionary", subject, floor, 1.5);
     }
 
     void gameEnd()
@@ -133,17 +143,17 @@ private slots:
         QVERIFY(!m_game.model.ticking());
         forgetBoxes();
 
-        Timed floor{"readLine pass", [&] { readOnce(); }, {}};
+        Timed floor{"block read", [&] { readOnce(); }, {}};
         Timed subject{"game end", [&] { endGame(); }, {}};
         timeInTurn({&floor, &subject}, 15, 100, 4000, [&] { forgetBoxes(); });
-        printRatio("dictionary-game-end", subject, floor, 3.0);
+        printRatio("dictionary-game-end", subject, floor, 1.5);
     }
 
     // One full scan per word, the way the file would be read without findAll.
     void scanPerWord()
     {
         const Dictionary &dictionary = m_game.game.dictionary;
-        Timed floor{"readLine pass", [&] { readOnce(); }, {}};
+        Timed floor{"block read", [&] { readOnce(); }, {}};
         Timed naive{"100 x WordAllowed", [&] {
                         for (const QString &word : std::as_const(m_words))
                             dictionary.WordAllowed(word);

@@ -76,7 +76,7 @@ private slots:
         Timed subject{"zentile", [&] { launch(m_game); }, {}};
         timeInTurn({&floor, &subject}, 30, 200, 20000, [&] { reap(); });
         QVERIFY2(m_failure.isEmpty(), qPrintable(m_failure));
-        printRatio("start-up", subject, floor, 1.2);
+        printRatio("start-up", subject, floor, 1.1);
     }
 
     void cleanup() { reap(); }

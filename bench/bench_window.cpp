@@ -3,6 +3,7 @@
 // The window's deal and its build inside a running process, each against plain Qt labels
 // doing the bare minimum. bench_launch times start-up as a player sees it.
 #include "BenchTiming.h"
+#include "GridWindow.h"
 #include "LabelWindow.h"
 #include "ShowWindow.h"
 
@@ -64,6 +65,31 @@ private slots:
         printRatio("deal", subject, floor, 1.5);
     }
 
+    // A resize of the shown window, from the request to the repaint done, over sizes from
+    // the design's to twice it, growing and shrinking, each window through the same sizes.
+    void resize()
+    {
+        frmZentile window(services());
+        QVERIFY(showExposed(window));
+        GridWindow grid;
+        grid.resize(window.size());
+        QVERIFY(showExposed(grid));
+        const QSize design = window.size();
+        QList<QSize> sizes;
+        for (const qreal factor : {1.25, 1.5, 1.75, 2.0, 1.6, 1.2, 1.0})
+            sizes << (QSizeF(design) * factor).toSize();
+        const auto resizer = [&sizes](QWidget &shown) {
+            return [&sizes, &shown, next = qsizetype(0)]() mutable {
+                shown.resize(sizes[next++ % sizes.size()]);
+                settle();
+            };
+        };
+        Timed floor{"400 labels in a grid layout", resizer(grid), {}};
+        Timed subject{"frmZentile", resizer(window), {}};
+        timeInTurn({&floor, &subject}, 140, 1400, 6000, settle);
+        printRatio("resize", subject, floor, 0.8);
+    }
+
     // The window's own share of start-up: the process, Qt and the fonts are up already.
     void windowBuild()
     {
@@ -86,7 +112,7 @@ private slots:
         timeInTurn({&floor, &subject}, 40, 400, 8000, tearDown);
         // A window that never came up would have been timed at the 5 s timeout.
         QVERIFY(exposed);
-        printRatio("window-build", subject, floor, 1.2);
+        printRatio("window-build", subject, floor, 1.15);
     }
 };
 

@@ -13,8 +13,10 @@
 #include <QFileInfo>
 #include <QHash>
 
+#include <bitset>
 #include <cerrno>
 #include <fcntl.h>
+#include <vector>
 
 Dictionary::Dictionary(const DataFolder &dataDir, Dialogs &dialogs)
     : m_path(dataDir.filePath(QStringLiteral("Dictionary.kvz")))
@@ -27,6 +29,31 @@ bool Dictionary::WordAllowed(const QString &word) const
 {
     return findAll({word}).contains(word);
 }
+
+namespace {
+
+// A few bytes of a non-empty line folded into 16 bits: most lines of a wanted length are told
+// from every wanted word without hashing them.
+quint16 lineSketch(QByteArrayView line)
+{
+    const auto byte = [&](qsizetype i) { return quint32(quint8(line[i])); };
+    return quint16((byte(0) * 961 + byte(line.size() / 2) * 31 + byte(line.size() - 1)) * 2654435761u >> 16);
+}
+
+// Moves `line` from `wanted` to `found` when it is a wanted word; false once none is left.
+// Kept out of the scan's loop, which seldom gets this far.
+Q_NEVER_INLINE bool takeWanted(QByteArrayView line, QHash<QByteArray, QString> &wanted, QSet<QString> &found)
+{
+    // Borrows the line's bytes: no copy per line.
+    const auto hit = wanted.constFind(QByteArray::fromRawData(line.data(), line.size()));
+    if (hit != wanted.constEnd()) {
+        found.insert(hit.value());
+        wanted.erase(hit);
+    }
+    return !wanted.isEmpty();
+}
+
+} // namespace
 
 QSet<QString> Dictionary::findAll(const QStringList &words) const
 {
@@ -42,21 +69,24 @@ QSet<QString> Dictionary::findAll(const QStringList &words) const
     QSet<QString> found;
     if (wanted.isEmpty())
         return found;
+    // A line is hashed only when its length and sketch are those of some wanted word; one
+    // test of both a line, as neither alone is predictable.
+    std::vector<quint8> wantedLength(longest + 2); // the last stands for every longer line
+    std::bitset<65536> wantedSketch;
+    for (auto it = wanted.cbegin(); it != wanted.cend(); ++it) {
+        wantedLength[it.key().size()] = 1;
+        wantedSketch[lineSketch(it.key())] = true;
+    }
     RegularFile source;
     QFile file;
     if (!source.open(m_folder.readPath(QStringLiteral("Dictionary.kvz")), O_RDONLY) || !file.open(source.handle(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
         return found;
-    // Some editors begin the file with a byte-order mark; it is no part of the first word.
-    if (file.peek(3) == QByteArrayLiteral("\xEF\xBB\xBF"))
-        file.skip(3);
-    scanLines(file, longest, [&](QByteArrayView line) {
-        // Borrows the line's bytes: no copy per line.
-        const auto hit = wanted.constFind(QByteArray::fromRawData(line.data(), line.size()));
-        if (hit != wanted.constEnd()) {
-            found.insert(hit.value());
-            wanted.erase(hit);
-        }
-        return !wanted.isEmpty();
+    // Captured by value, so that they can stay in registers through the scan.
+    const quint8 *const lengths = wantedLength.data();
+    const std::bitset<65536> *const sketches = &wantedSketch;
+    scanLines(file, longest, [lengths, sketches, longest, &wanted, &found](QByteArrayView line) {
+        const bool candidate = lengths[std::min(line.size(), longest + 1)] & (*sketches)[lineSketch(line)];
+        return !candidate || takeWanted(line, wanted, found);
     });
     return found;
 }

@@ -1,9 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Zentile developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "play/Dictionary.h"
+#include "play/LineScanner.h"
 #include "support/FileBytes.h"
 #include "support/ScriptedDialogs.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -37,6 +39,8 @@ private slots:
     void findAllMatchesEachLookup();
     void acrossBlockBoundary_data();
     void acrossBlockBoundary();
+    void scanEdges_data();
+    void scanEdges();
     void append_data();
     void append();
     void lookupSeesAppendedWords();
@@ -163,6 +167,63 @@ void TestDictionary::acrossBlockBoundary()
     for (const QString &piece : pieces)
         QVERIFY2(!dictionary.WordAllowed(piece), qPrintable(piece));
     QCOMPARE(dictionary.findAll(pieces + QStringList{"SPAN", "NEXT"}), (QSet<QString>{"SPAN", "NEXT"}));
+}
+
+void TestDictionary::scanEdges_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<qsizetype>("maxLength");
+    QTest::addColumn<QByteArrayList>("lines");
+
+    const QByteArray bom = "\xEF\xBB\xBF";
+    QTest::newRow("last line without an end") << QByteArray("DOG\r\nCAT") << qsizetype(3) << QByteArrayList{"DOG", "CAT"};
+    QTest::newRow("CR LF") << QByteArray("AB\r\nCD\r\nEF\r\n") << qsizetype(2) << QByteArrayList{"AB", "CD", "EF"};
+    QTest::newRow("every line end") << QByteArray("DOG\rCAT\nEMU\r\nGNU\r") << qsizetype(3)
+                                    << QByteArrayList{"DOG", "CAT", "EMU", "GNU"};
+    QTest::newRow("empty lines") << QByteArray("\r\n\r\n\n\r\rA\r\n\n\r") << qsizetype(1) << QByteArrayList{"A"};
+    QTest::newRow("word a prefix of a line") << QByteArray("CATS\r\nCAT\r\nCATCAT") << qsizetype(3)
+                                             << QByteArrayList{"CAT"};
+    QTest::newRow("line a prefix of a word") << QByteArray("CA\r\nCAT\r\nC") << qsizetype(3)
+                                             << QByteArrayList{"CA", "CAT", "C"};
+    QTest::newRow("lone CR inside long lines") << QByteArray("XXXXXXXX\rCAT\r\nYYYYYYYY\rDOG\rZZZZZZZZ\nEMU") << qsizetype(3)
+                                               << QByteArrayList{"CAT", "DOG", "EMU"};
+    QTest::newRow("byte-order mark") << bom + "CAT\r\nDOG" << qsizetype(3) << QByteArrayList{"CAT", "DOG"};
+    QTest::newRow("byte-order mark alone") << bom << qsizetype(3) << QByteArrayList{};
+    QTest::newRow("byte-order mark later") << "CAT\r\n" + bom + "DOG" << qsizetype(6) << QByteArrayList{"CAT", bom + "DOG"};
+    // Lines of 1 to 24 letters put each kind of line end at every place in a stretch of 64 bytes.
+    for (const QByteArray &ending : {QByteArray("\r\n"), QByteArray("\r"), QByteArray("\n")}) {
+        QByteArray content;
+        QByteArrayList lines;
+        for (int length = 1; length <= 24; ++length) {
+            lines << QByteArray(length, char('A' + length));
+            content += lines.last() + ending;
+        }
+        QTest::addRow("lines ended by %s", ending == "\r\n" ? "CR LF" : ending == "\r" ? "CR" : "LF")
+            << content << qsizetype(24) << lines;
+    }
+    QTest::newRow("half a byte-order mark") << QByteArray("\xEF\xBB" "CAT") << qsizetype(5)
+                                            << QByteArrayList{"\xEF\xBB" "CAT"};
+}
+
+void TestDictionary::scanEdges()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(qsizetype, maxLength);
+    QFETCH(QByteArrayList, lines);
+
+    // Blocks of a few bytes put every line end, and the CR and LF of each, on a block's edge.
+    for (const qint64 blockSize : {1, 2, 3, 4, 5, 7, 11, 65, 97, 4096}) {
+        QBuffer device(&content);
+        QVERIFY(device.open(QIODevice::ReadOnly));
+        QByteArrayList seen;
+        QVERIFY(scanLines(device, maxLength, [&](QByteArrayView line) {
+            // Longer lines may be handed over as well; they never match.
+            if (line.size() <= maxLength)
+                seen << line.toByteArray();
+            return !line.contains('\r') && !line.contains('\n') && !line.isEmpty();
+        }, blockSize));
+        QVERIFY2(seen == lines, qPrintable(QStringLiteral("block of %1: %2").arg(blockSize).arg(QString::fromLatin1(seen.join('|')))));
+    }
 }
 
 void TestDictionary::append_data()
