@@ -320,7 +320,7 @@ void tst_startup::onlineHelp()
 {
     Window w(knownBoard());
     w.press(QStringLiteral("cmdStart"));
-    w->game().countdown.tick();
+    w->game().tick();
     w.click(0);
     const QStringList before = snapshot(w);
 
