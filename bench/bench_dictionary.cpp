@@ -64,8 +64,8 @@ private:
         m_game.start();
         for (const QString &word : std::as_const(m_words))
             m_game.model.addPlayedWord(word);
-        m_game.game.run.finishGame();
-        m_game.game.countdown.tick();
+        m_game.game.finishGame();
+        m_game.game.tick();
     }
 
     // The boxes of one game end pile up otherwise; emptied off the clock.

@@ -51,7 +51,7 @@ int playGame()
     }
     QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("cmdEnter")), Qt::LeftButton);
     for (int tick = 0; tick < 5; ++tick) {
-        window.game().countdown.tick();
+        window.game().tick();
         QCoreApplication::processEvents();
     }
     // Played for real: the word is listed and the game still runs.

@@ -8,10 +8,23 @@
 
 namespace {
 
+// A tile's category roll is 0 to CategoryTop: the first VowelCategories give a vowel, the next
+// one a rare consonant, the rest a common one, so about half the tiles are vowels.
+constexpr int CategoryTop = 11;
+constexpr int VowelCategories = 6;
+constexpr int RareCategories = 1;
+
 // Indexed by roll; the rolls a table does not name fall back to its entry 0.
 constexpr char Vowels[] = "EAUIOE";
 constexpr char RareConsonants[] = "JJQXZ";
 constexpr char CommonConsonants[] = "TSBCDTFGHWVKLMNYPR";
+
+// The highest roll a table is drawn with: its last letter's index.
+template<std::size_t N>
+constexpr int rollTop(const char (&)[N])
+{
+    return int(N) - 2;
+}
 
 template<std::size_t N>
 QChar pick(const char (&table)[N], int roll)
@@ -61,18 +74,23 @@ QChar LetterGenerator::commonConsonant(int roll)
     return pick(CommonConsonants, roll);
 }
 
+qint16 LetterGenerator::rollCategory()
+{
+    return roll(CategoryTop);
+}
+
 QString LetterGenerator::GetLetter(qint16 &letterRoll)
 {
     reseed();
     const int category = letterRoll;
-    if (category < 6) {
-        letterRoll = roll(5);
+    if (category < VowelCategories) {
+        letterRoll = roll(rollTop(Vowels));
         return vowel(letterRoll);
     }
-    if (category < 7) {
-        letterRoll = roll(4);
+    if (category < VowelCategories + RareCategories) {
+        letterRoll = roll(rollTop(RareConsonants));
         return rareConsonant(letterRoll);
     }
-    letterRoll = roll(17);
+    letterRoll = roll(rollTop(CommonConsonants));
     return commonConsonant(letterRoll);
 }

@@ -15,6 +15,8 @@ public:
     void reseed();
     // A fresh uniform number times `size`, rounded half to even: 0 to `size`.
     qint16 roll(int size);
+    // A fresh category roll, for GetLetter.
+    qint16 rollCategory();
     // Picks a letter for the category roll held in `letterRoll` and leaves the letter roll there.
     QString GetLetter(qint16 &letterRoll);
 

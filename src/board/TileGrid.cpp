@@ -17,7 +17,7 @@ void TileGrid::PopulateTiles()
     board.reserve(Board::TileCount);
     for (int i = 0; i < Board::TileCount; ++i) {
         m_letters.reseed();
-        qint16 letterRoll = m_letters.roll(11);
+        qint16 letterRoll = m_letters.rollCategory();
         board += m_letters.GetLetter(letterRoll);
     }
     m_model.dealLetters(board);

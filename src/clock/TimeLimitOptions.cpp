@@ -5,6 +5,30 @@
 #include "core/Dialogs.h"
 #include "core/GameModel.h"
 
+namespace {
+
+// 02:00: long enough for a first game to find its rhythm.
+constexpr int DefaultRow = 3;
+
+} // namespace
+
+const QList<ClockTime> &TimeLimitOptions::fixed()
+{
+    // A row here is a menu entry; the menu is built from this list.
+    static const QList<ClockTime> limits = {
+        {0, 30},
+        {1, 0},
+        {1, 30},
+        {2, 0},
+    };
+    return limits;
+}
+
+int TimeLimitOptions::defaultRow()
+{
+    return DefaultRow;
+}
+
 TimeLimitOptions::TimeLimitOptions(GameModel &model, Dialogs &dialogs)
     : m_model(model)
     , m_dialogs(dialogs)
@@ -24,7 +48,7 @@ void TimeLimitOptions::showLimitWhileWaiting()
 
 void TimeLimitOptions::setTimeLimit(int row)
 {
-    m_model.setTimeLimit(Fixed.at(row));
+    m_model.setTimeLimit(fixed().at(row));
     m_model.setCheckedLimit(row);
     showLimitWhileWaiting();
 }

@@ -4,23 +4,19 @@
 
 #include "core/ClockTime.h"
 
-#include <array>
+#include <QList>
 
 class Dialogs;
 class GameModel;
 
-// The "Time Limit" menu: the fixed lengths below, one menu entry each, and a typed one.
+// The "Time Limit" menu: fixed lengths, one menu entry each, and a typed one.
 class TimeLimitOptions
 {
 public:
-    static constexpr auto Fixed = std::to_array<ClockTime>({
-        {0, 30},
-        {1, 0},
-        {1, 30},
-        {2, 0},
-    });
+    // The fixed lengths, in the menu's order.
+    static const QList<ClockTime> &fixed();
     // The row every start-up begins with.
-    static constexpr int DefaultRow = 3;
+    static int defaultRow();
 
     TimeLimitOptions(GameModel &model, Dialogs &dialogs);
 

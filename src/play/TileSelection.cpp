@@ -2,12 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "play/TileSelection.h"
 
+#include "core/Dialogs.h"
 #include "core/GameModel.h"
 #include "play/WordScoring.h"
 
-TileSelection::TileSelection(GameModel &model, WordScoring &scoring)
+TileSelection::TileSelection(GameModel &model, Dialogs &dialogs)
     : m_model(model)
-    , m_scoring(scoring)
+    , m_dialogs(dialogs)
 {
 }
 
@@ -21,7 +22,11 @@ void TileSelection::pickTile(int index)
         m_model.clearWord();
     const QChar letter = m_model.letter(index);
     m_model.appendToWord(index, letter);
-    m_scoring.AddCurrentScore(letter);
+    if (!WordScoring::valueOf(letter))
+        m_dialogs.inform(letter, QStringLiteral("Zentile"));
+    const WordScoring::Value value = WordScoring::valueOf(m_model.word());
+    m_model.setWordScore(value.points);
+    m_model.setTimeBonus(value.bonusSeconds);
     m_lastTile = index;
     emit m_model.tilePicked(index);
 }

@@ -2,14 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "play/WordScoring.h"
 
-#include "core/Dialogs.h"
-#include "core/GameModel.h"
-
 #include <array>
 
 namespace {
 
-constexpr std::array<WordScoring::LetterValue, 26> Letters = {{
+constexpr std::array<WordScoring::Value, 26> Letters = {{
     {1, 0},  // A
     {3, 0},  // B
     {3, 0},  // C
@@ -40,27 +37,21 @@ constexpr std::array<WordScoring::LetterValue, 26> Letters = {{
 
 } // namespace
 
-WordScoring::WordScoring(GameModel &model, Dialogs &dialogs)
-    : m_model(model)
-    , m_dialogs(dialogs)
-{
-}
-
-std::optional<WordScoring::LetterValue> WordScoring::valueOf(QChar letter)
+std::optional<WordScoring::Value> WordScoring::valueOf(QChar letter)
 {
     if (letter < QLatin1Char('A') || letter > QLatin1Char('Z'))
         return std::nullopt;
     return Letters[letter.unicode() - 'A'];
 }
 
-void WordScoring::AddCurrentScore(QChar letter)
+WordScoring::Value WordScoring::valueOf(const QString &word)
 {
-    const auto value = valueOf(letter);
-    if (!value) {
-        m_dialogs.inform(letter, QStringLiteral("Zentile"));
-        return;
+    Value sum{0, 0};
+    for (const QChar letter : word) {
+        if (const auto value = valueOf(letter)) {
+            sum.points += value->points;
+            sum.bonusSeconds += value->bonusSeconds;
+        }
     }
-    m_model.setWordScore(m_model.wordScore() + value->points);
-    if (value->bonusSeconds > 0)
-        m_model.setTimeBonus(m_model.timeBonus() + value->bonusSeconds);
+    return sum;
 }

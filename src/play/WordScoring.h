@@ -6,28 +6,18 @@
 
 #include <optional>
 
-class Dialogs;
-class GameModel;
-
-// The letters' points and bonus seconds, added up while a word is picked.
+// What letters and words are worth: points, and seconds added to the clock.
 class WordScoring
 {
 public:
-    struct LetterValue
+    struct Value
     {
         int points;
         int bonusSeconds;
     };
 
-    WordScoring(GameModel &model, Dialogs &dialogs);
-
-    // Adds the letter's points and bonus to the current word's; any other character is shown in a box.
-    void AddCurrentScore(QChar letter);
-
     // The value of one capital letter A to Z; nothing for any other character.
-    static std::optional<LetterValue> valueOf(QChar letter);
-
-private:
-    GameModel &m_model;
-    Dialogs &m_dialogs;
+    static std::optional<Value> valueOf(QChar letter);
+    // The value of a word, as it scores while it is picked and once it is played.
+    static Value valueOf(const QString &word);
 };

@@ -4,6 +4,13 @@
 
 #include "core/GameModel.h"
 
+namespace {
+
+// Two letters are too easy to find on a board this full of vowels.
+constexpr qsizetype MinimumLength = 3;
+
+} // namespace
+
 WordSubmission::WordSubmission(GameModel &model)
     : m_model(model)
 {
@@ -14,7 +21,7 @@ void WordSubmission::submitWord()
     const QString word = m_model.word();
     const qsizetype count = m_model.playedWords().size();
     const qsizetype played = m_model.playedWords().indexOf(word);
-    if (word.size() <= 2) {
+    if (word.size() < MinimumLength) {
         emit m_model.wordRefused(word, GameModel::Refusal::TooShort);
     } else if (played >= 0) {
         m_model.highlightWord(int(played));

@@ -45,6 +45,42 @@ Announcer::Announcer(QWidget *window)
     m_stage->parentWidget()->hide();
 }
 
+void Announcer::follow(const GameModel &model)
+{
+    m_model = &model;
+    const auto on = [this, &model](auto signal, auto handler) { connect(&model, signal, this, handler); };
+
+    on(&GameModel::tilePicked, [this, &model](int tile) {
+        picked(model.letter(tile), model.word(), int(model.wordScore()));
+    });
+    on(&GameModel::wordAccepted, [this](const QString &word, qint64 points, qint64 total) {
+        wordAccepted(word, int(points), total);
+    });
+    on(&GameModel::wordRefused, &Announcer::wordRefused);
+    on(&GameModel::wordCleared, &Announcer::wordCleared);
+    on(&GameModel::phaseChanged, [this](GameModel::Phase phase) {
+        if (phase == GameModel::Phase::Running)
+            reportClock();
+    });
+    on(&GameModel::clockChanged, [this, &model](ClockTime clock) {
+        if (model.phase() == GameModel::Phase::Running)
+            clockTick(clock.totalSeconds());
+    });
+    // A Finish while waiting ends no game worth a word.
+    on(&GameModel::gameEnded, [this, &model](qint64 score) {
+        if (model.phase() == GameModel::Phase::Ending)
+            gameEnded(score);
+    });
+    on(&GameModel::gameAbandoned, &Announcer::gameAbandoned);
+    on(&GameModel::boardDealt, &Announcer::boardDealt);
+}
+
+void Announcer::reportClock()
+{
+    if (m_model && m_model->phase() == GameModel::Phase::Running)
+        clockReport(m_model->clock().totalSeconds());
+}
+
 QString Announcer::pickText(QChar letter, const QString &word, int wordScore)
 {
     return QStringLiteral("%1. %2, %3").arg(letter).arg(word).arg(wordScore);

@@ -22,6 +22,11 @@ public:
     // Places its hidden notification in window.
     explicit Announcer(QWidget *window);
 
+    // Speaks the model's events from now on.
+    void follow(const GameModel &model);
+    // Speaks the time left, while a game runs.
+    void reportClock();
+
     void picked(QChar letter, const QString &word, int wordScore);
     void wordAccepted(const QString &word, int points, qint64 total);
     void wordRefused(const QString &word, Refusal reason);
@@ -59,6 +64,7 @@ signals:
 private:
     void say(const QString &text);
 
+    const GameModel *m_model = nullptr;
     QWidget *m_stage;
     QStringList m_pending;
     QString m_last;

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/BoardSurface.h"
 
+#include "core/GameModel.h"
 #include "window/TileLabel.h"
 #include "window/Twips.h"
 
@@ -73,6 +74,21 @@ void BoardSurface::AddTile(int n)
     l[n]->setAlignment(Qt::AlignCenter);
     l[n]->setGeometry(Twips::tileAt(Board::rowOf(n), Board::columnOf(n)));
     l[n]->show();
+}
+
+void BoardSurface::follow(const GameModel &model)
+{
+    m_model = &model;
+    connect(&model, &GameModel::boardDealt, this, [this] { showLetters(m_model->letters()); });
+    connect(&model, &GameModel::wordChanged, this, [this](const QString &, const QList<int> &tiles) { showWord(tiles); });
+}
+
+QString BoardSurface::spokenName(int index) const
+{
+    if (!m_model)
+        return QString();
+    const QString name = QStringLiteral("%1, row %2, column %3").arg(m_model->letter(index)).arg(Board::rowOf(index) + 1).arg(Board::columnOf(index) + 1);
+    return m_model->inWord(index) ? name + QStringLiteral(", in the current word") : name;
 }
 
 void BoardSurface::showLetters(const QString &letters)

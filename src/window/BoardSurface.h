@@ -11,6 +11,7 @@
 
 #include <array>
 
+class GameModel;
 class TileLabel;
 
 // The window's client area and the owner of the 400 tiles: it lays out, captions and marks
@@ -31,6 +32,10 @@ public:
     // The tile's place on the surface, in pixels.
     QRect tileRect(int index) const;
     TileLabel *tile(int index) const { return l[index]; }
+    // Shows the letters and the word of `model`, which also names the tiles.
+    void follow(const GameModel &model);
+    // What a screen reader says of a tile: the letter, its row and column, and whether it is in the word.
+    QString spokenName(int index) const;
     // True for the tile under the cursor while the keyboard plays the board.
     bool hasKeyboardCursor(int index) const { return index == m_cursor && m_cursorShown && hasFocus(); }
     // Takes the focus with the cursor shown on the top-left tile, as a game starts.
@@ -42,10 +47,6 @@ public:
     void MakeGrid();
     // Creates tile `n` and places it at its row and column.
     void AddTile(int n);
-    // One letter a tile, row by row.
-    void showLetters(const QString &letters);
-    // Borders exactly the tiles of the current word.
-    void showWord(const QList<int> &tiles);
 
 signals:
     void tileClicked(int index);
@@ -62,6 +63,9 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
 
 private:
+    void showLetters(const QString &letters);
+    // Borders exactly the tiles of the current word.
+    void showWord(const QList<int> &tiles);
     void setTileMarked(int index, bool marked);
     void moveCursor(int rows, int columns);
     // Tells a screen reader that the tile under the cursor has the focus now.
@@ -69,6 +73,7 @@ private:
     // The rectangle the tiles cover, in pixels.
     QRect tilesArea() const;
 
+    const GameModel *m_model = nullptr;
     std::array<TileLabel *, Board::TileCount> l{};
     QList<int> m_wordTiles;
     int m_cursor = 0;

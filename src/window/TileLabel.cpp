@@ -63,10 +63,7 @@ TileLabel::TileLabel(int index, BoardSurface *parent)
 
 QString TileLabel::spokenName() const
 {
-    QString name = QStringLiteral("%1, row %2, column %3").arg(text()).arg(Board::rowOf(m_index) + 1).arg(Board::columnOf(m_index) + 1);
-    if (frameShape() == QFrame::Box)
-        name += QStringLiteral(", in the current word");
-    return name;
+    return static_cast<const BoardSurface *>(parentWidget())->spokenName(m_index);
 }
 
 bool TileLabel::hasKeyboardCursor() const

@@ -22,7 +22,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QShortcut>
-#include <QTimer>
 
 const QString frmZentile::HelpAddress = QStringLiteral("https://zentile.example.org/blog/entry/zentile-game/");
 
@@ -132,13 +131,13 @@ frmZentile::frmZentile(WindowServices services, QWidget *parent)
     buildControls();
     buildMenus();
 
-    m_game = std::make_unique<Game>(*m_services.dialogs, *m_services.random, m_services.dataDir);
+    m_game = new Game(*m_services.dialogs, *m_services.random, m_services.dataDir, this);
     m_announcer = new Announcer(this);
     wire();
     listen(m_game->model);
     Form_Load();
     // After the first deal, which nobody needs to hear about.
-    announce(m_game->model);
+    m_announcer->follow(m_game->model);
     // Built and dealt: this is the design, which the window's size scales from now on.
     new StartPanelMargin(fraStart);
     new LayoutScale(this, m_board);
@@ -146,8 +145,8 @@ frmZentile::frmZentile(WindowServices services, QWidget *parent)
 
 frmZentile::~frmZentile()
 {
-    // The timer must not tick into a half-destroyed window.
-    tmrPlay->stop();
+    // Before the services it was given, which go before the window's children do.
+    delete m_game;
 }
 
 void frmZentile::buildControls()
@@ -158,10 +157,6 @@ void frmZentile::buildControls()
     m_board->setFont(verdana(12.75));
     setCentralWidget(m_board);
     m_board->MakeGrid();
-
-    tmrPlay = new QTimer(this);
-    tmrPlay->setObjectName(QStringLiteral("tmrPlay"));
-    tmrPlay->setInterval(1000);
 
     fraStart = place(new QFrame(m_board), "fraStart", Twips::toPixels(0, 3120, 7095, 855));
     fraStart->setAutoFillBackground(true);
@@ -229,7 +224,7 @@ void frmZentile::buildMenus()
     mnuOptions->setObjectName(QStringLiteral("mnuOptions"));
     mnuTime = mnuOptions->addMenu(QStringLiteral("Time Limit"));
     mnuTime->setObjectName(QStringLiteral("mnuTime"));
-    for (const ClockTime &limit : TimeLimitOptions::Fixed)
+    for (const ClockTime &limit : TimeLimitOptions::fixed())
         m_limitItems.push_back(makeCheckable(mnuTime, limitItemName(limit).constData(), limit.text(), false));
     mnuSeperator2 = makeSeparator(mnuTime, "mnuSeperator2");
     mnuCustom = makeAction(mnuTime, "mnuCustom", QStringLiteral("Custom"));
@@ -270,12 +265,11 @@ void frmZentile::wire()
         if (cmdClear->isEnabled())
             cmdClear_Click();
     });
-    on(m_board, &BoardSurface::clockRequested, &frmZentile::reportClock);
+    connect(m_board, &BoardSurface::clockRequested, m_announcer, &Announcer::reportClock);
     on(cmdEnter, &QPushButton::clicked, &frmZentile::cmdEnter_Click);
     on(cmdClear, &QPushButton::clicked, &frmZentile::cmdClear_Click);
     on(cmdStart, &QPushButton::clicked, &frmZentile::cmdStart_Click);
     on(cmdFinish, &QPushButton::clicked, &frmZentile::cmdFinish_Click);
-    on(tmrPlay, &QTimer::timeout, &frmZentile::tmrPlay_Timer);
 
     on(mnuNew, &QAction::triggered, &frmZentile::mnuNew_Click);
     on(mnuScores, &QAction::triggered, &frmZentile::mnuScores_Click);
@@ -325,13 +319,8 @@ void frmZentile::listen(const GameModel &model)
     on(&GameModel::wordScoreChanged, number(lblThisScore));
     on(&GameModel::timeBonusChanged, number(lblAddTime));
     on(&GameModel::clockChanged, [this](ClockTime clock) { lblTime->setText(clock.text()); });
-    on(&GameModel::wordChanged, [this](const QString &word, const QList<int> &tiles) {
-        m_board->showWord(tiles);
-        lblWord->setText(word);
-    });
-    on(&GameModel::boardDealt, [this, &model] { m_board->showLetters(model.letters()); });
-    // Told of changes only, so a Finish during a game keeps the running timer's rhythm.
-    on(&GameModel::tickingChanged, [this](bool ticking) { ticking ? tmrPlay->start() : tmrPlay->stop(); });
+    m_board->follow(model);
+    on(&GameModel::wordChanged, [this](const QString &word) { lblWord->setText(word); });
     on(&GameModel::phaseChanged, [this](GameModel::Phase phase) {
         if (phase == GameModel::Phase::Waiting) {
             fraStart->show();
@@ -361,43 +350,6 @@ void frmZentile::listen(const GameModel &model)
     });
 }
 
-void frmZentile::announce(const GameModel &model)
-{
-    const auto on = [this, &model](auto signal, auto handler) { connect(&model, signal, m_announcer, handler); };
-    Announcer *say = m_announcer;
-
-    on(&GameModel::tilePicked, [say, &model](int tile) {
-        say->picked(model.letter(tile), model.word(), int(model.wordScore()));
-    });
-    on(&GameModel::wordAccepted, [say](const QString &word, qint64 points, qint64 total) {
-        say->wordAccepted(word, int(points), total);
-    });
-    on(&GameModel::wordRefused, &Announcer::wordRefused);
-    on(&GameModel::wordCleared, &Announcer::wordCleared);
-    on(&GameModel::phaseChanged, [this](GameModel::Phase phase) {
-        if (phase == GameModel::Phase::Running)
-            reportClock();
-    });
-    on(&GameModel::clockChanged, [say, &model](ClockTime clock) {
-        if (model.phase() == GameModel::Phase::Running)
-            say->clockTick(clock.totalSeconds());
-    });
-    // A Finish while waiting ends no game worth a word.
-    on(&GameModel::gameEnded, [say, &model](qint64 score) {
-        if (model.phase() == GameModel::Phase::Ending)
-            say->gameEnded(score);
-    });
-    on(&GameModel::gameAbandoned, &Announcer::gameAbandoned);
-    on(&GameModel::boardDealt, &Announcer::boardDealt);
-}
-
-void frmZentile::reportClock()
-{
-    const GameModel &model = m_game->model;
-    if (model.phase() == GameModel::Phase::Running)
-        m_announcer->clockReport(model.clock().totalSeconds());
-}
-
 void frmZentile::Form_Load()
 {
     m_game->setUp();
@@ -411,10 +363,9 @@ void frmZentile::l_Click(int index) { m_game->selection.pickTile(index); }
 void frmZentile::l_DblClick(int) { m_game->submission.submitWord(); }
 void frmZentile::cmdEnter_Click() { m_game->submission.submitWord(); }
 void frmZentile::cmdClear_Click() { m_game->selection.clearWord(); }
-void frmZentile::cmdStart_Click() { m_game->run.startGame(); }
-void frmZentile::cmdFinish_Click() { m_game->run.finishGame(); }
-void frmZentile::tmrPlay_Timer() { m_game->countdown.tick(); }
-void frmZentile::mnuNew_Click() { m_game->run.newBoard(); }
+void frmZentile::cmdStart_Click() { m_game->startGame(); }
+void frmZentile::cmdFinish_Click() { m_game->finishGame(); }
+void frmZentile::mnuNew_Click() { m_game->newBoard(); }
 void frmZentile::mnuScores_Click() { m_game->highScores.showTable(); }
 void frmZentile::mnuReset_Click() { m_game->highScores.confirmReset(); }
 void frmZentile::mnuTimeLimit_Click(int row) { m_game->timeLimits.setTimeLimit(row); }

@@ -6,7 +6,6 @@
 
 #include <QMainWindow>
 
-#include <memory>
 #include <vector>
 
 class Announcer;
@@ -19,7 +18,6 @@ class QLabel;
 class QListWidget;
 class QMenu;
 class QPushButton;
-class QTimer;
 
 // The game's one window: its controls and menus show the game's model, and their events
 // call the game.
@@ -46,10 +44,6 @@ private:
     // Connects each control to its event below, and the model to the controls that show it.
     void wire();
     void listen(const GameModel &model);
-    // Tells a screen reader of the model's changes, in words.
-    void announce(const GameModel &model);
-    // Speaks the time left, while a game runs.
-    void reportClock();
 
     void l_Click(int index);
     void l_DblClick(int index);
@@ -57,7 +51,6 @@ private:
     void cmdClear_Click();
     void cmdStart_Click();
     void cmdFinish_Click();
-    void tmrPlay_Timer();
     void mnuNew_Click();
     void mnuScores_Click();
     void mnuReset_Click();
@@ -67,11 +60,10 @@ private:
     void mnuOnlineHelp_Click();
 
     WindowServices m_services;
-    std::unique_ptr<Game> m_game;
+    Game *m_game = nullptr;
     Announcer *m_announcer = nullptr;
 
     BoardSurface *m_board = nullptr;
-    QTimer *tmrPlay = nullptr;
     QFrame *fraStart = nullptr;
     QPushButton *cmdStart = nullptr;
     QFrame *Frame2 = nullptr;

@@ -52,7 +52,7 @@ void TestTileGrid::newBoardLeavesWaitingState()
     QCOMPARE(t.clock(), QStringLiteral("00:30"));
     const QString board = t.model.letters();
 
-    t.game.run.newBoard();
+    t.game.newBoard();
     QCOMPARE(t.model.phase(), GameModel::Phase::Waiting);
     QVERIFY(!t.model.ticking());
     QVERIFY(t.model.playedWords().isEmpty());

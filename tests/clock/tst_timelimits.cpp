@@ -8,11 +8,11 @@ using Kind = ScriptedDialogs::Kind;
 
 namespace {
 
-constexpr int FixedCount = int(TimeLimitOptions::Fixed.size());
+const int FixedCount = int(TimeLimitOptions::fixed().size());
 
 QString fixedLimit(int row)
 {
-    return TimeLimitOptions::Fixed.at(row).text();
+    return TimeLimitOptions::fixed().at(row).text();
 }
 
 // Ticks a game of `limit` ("MM:SS") lasts: every second shown, then the tick that reads zero.
@@ -50,7 +50,7 @@ void TestTimeLimits::fixedChoice()
     const int other = (index + 1) % FixedCount;
 
     TestGame g;
-    QCOMPARE(g.model.checkedLimit(), TimeLimitOptions::DefaultRow);
+    QCOMPARE(g.model.checkedLimit(), TimeLimitOptions::defaultRow());
     QCOMPARE(g.clock(), QStringLiteral("02:00"));
 
     // While waiting the clock shows the choice at once.
@@ -60,7 +60,7 @@ void TestTimeLimits::fixedChoice()
 
     // During a game the mark moves but the running clock is left alone.
     g.start();
-    g.game.countdown.tick();
+    g.game.tick();
     const QString running = g.clock();
     g.game.timeLimits.setTimeLimit(other);
     QCOMPARE(g.model.checkedLimit(), other);
@@ -179,7 +179,7 @@ void TestTimeLimits::customDuringGame()
 
     TestGame g;
     g.start();
-    g.game.countdown.tick();
+    g.game.tick();
     g.dialogs.textAnswers = {typed};
     g.game.timeLimits.chooseCustomLimit();
 

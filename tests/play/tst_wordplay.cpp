@@ -164,7 +164,7 @@ void TestWordPlay::clicksRefusedWhileWaiting()
     // After New the panel is back and a click is refused again; the last tile is kept.
     t.start();
     t.click({45});
-    t.game.run.newBoard();
+    t.game.newBoard();
     QCOMPARE(t.model.phase(), GameModel::Phase::Waiting);
     t.click({46});
     QVERIFY(t.model.wordTiles().isEmpty());
@@ -183,7 +183,7 @@ void TestWordPlay::wordAcceptedAgainInNextGame()
         t.game.submission.submitWord();
         QCOMPARE(t.model.playedWords(), QStringList{QStringLiteral("ABC")});
         QCOMPARE(t.model.score(), TestGame::pointsOf(QStringLiteral("ABC")));
-        t.game.run.finishGame();
+        t.game.finishGame();
         t.tickToEnd();
         QCOMPARE(t.model.phase(), GameModel::Phase::Waiting);
         QVERIFY(t.model.playedWords().isEmpty());
@@ -218,9 +218,9 @@ void TestWordPlay::bonusLengthensClock()
     t.start();
     if (!clock.isEmpty()) {
         // A tick leaves 01:59 behind, which the bonus must not start from.
-        t.game.countdown.tick();
+        t.game.tick();
         if (clock == QLatin1String("finish"))
-            t.game.run.finishGame();
+            t.game.finishGame();
         else
             t.setClock(clock);
     }
@@ -283,14 +283,14 @@ void TestWordPlay::eventsOfAGame()
     t.click({5});
     t.game.selection.clearWord();
     t.game.selection.clearWord();
-    t.game.run.newBoard();
-    t.game.run.newBoard();
+    t.game.newBoard();
+    t.game.newBoard();
     t.start();
     t.setBoard(alphabetBoard());
     t.click({1, 2, 3});
     t.game.submission.submitWord();
     t.dialogs.textAnswers = {QStringLiteral("Ann")};
-    t.game.run.finishGame();
+    t.game.finishGame();
     t.tickToEnd();
     QCOMPARE(log, (QStringList{"picked 0", "picked 1", "picked 2", QStringLiteral("accepted ABC %1 %1").arg(abc),
                                "picked 0", "picked 1", "refused \"AB\" short", "picked 0", "picked 1", "picked 2",

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Zentile developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "play/WordScoring.h"
-#include "core/GameModel.h"
-#include "support/ScriptedDialogs.h"
+#include "support/LetterTable.h"
+#include "support/TestGame.h"
 
 #include <QTest>
 
@@ -25,19 +25,10 @@ void TestWordScoring::letterValue_data()
     QTest::addColumn<int>("points");
     QTest::addColumn<int>("bonus");
 
-    const struct
-    {
-        const char *letters;
-        int points;
-        int bonus;
-    } groups[] = {
-        {"AEIOUTSRNL", 1, 0}, {"DG", 2, 0}, {"BMPC", 3, 0}, {"FHYWV", 4, 0},
-        {"K", 5, 0},          {"JX", 8, 8}, {"QZ", 10, 10},
-    };
     int rows = 0;
-    for (const auto &group : groups) {
+    for (const auto &group : LetterTable::Rows) {
         for (const char *c = group.letters; *c; ++c, ++rows)
-            QTest::newRow(QByteArray(1, *c).constData()) << QString(QLatin1Char(*c)) << group.points << group.bonus;
+            QTest::newRow(QByteArray(1, *c).constData()) << QString(QLatin1Char(*c)) << group.points << group.bonusSeconds;
     }
     QCOMPARE(rows, 26);
 }
@@ -48,16 +39,10 @@ void TestWordScoring::letterValue()
     QFETCH(int, points);
     QFETCH(int, bonus);
 
-    GameModel model;
-    ScriptedDialogs dialogs;
-    WordScoring scoring(model, dialogs);
-    // Added to what the word already has, not written over it.
-    model.setWordScore(7);
-    model.setTimeBonus(3);
-    scoring.AddCurrentScore(letter.at(0));
-    QCOMPARE(model.wordScore(), 7 + points);
-    QCOMPARE(model.timeBonus(), 3 + bonus);
-    QVERIFY(dialogs.shown.isEmpty());
+    const auto value = WordScoring::valueOf(letter.at(0));
+    QVERIFY(value);
+    QCOMPARE(value->points, points);
+    QCOMPARE(value->bonusSeconds, bonus);
 }
 
 void TestWordScoring::wordSums_data()
@@ -70,6 +55,7 @@ void TestWordScoring::wordSums_data()
     QTest::newRow("JX") << "JX" << 16 << 16;
     QTest::newRow("one-point letters") << "TRAINS" << 6 << 0;
     QTest::newRow("K") << "K" << 5 << 0;
+    QTest::newRow("non-letters count nothing") << "Q7u" << 10 << 10;
 }
 
 void TestWordScoring::wordSums()
@@ -78,13 +64,9 @@ void TestWordScoring::wordSums()
     QFETCH(int, score);
     QFETCH(int, bonus);
 
-    GameModel model;
-    ScriptedDialogs dialogs;
-    WordScoring scoring(model, dialogs);
-    for (const QChar letter : std::as_const(word))
-        scoring.AddCurrentScore(letter);
-    QCOMPARE(model.wordScore(), score);
-    QCOMPARE(model.timeBonus(), bonus);
+    const WordScoring::Value value = WordScoring::valueOf(word);
+    QCOMPARE(value.points, score);
+    QCOMPARE(value.bonusSeconds, bonus);
 }
 
 void TestWordScoring::notALetter_data()
@@ -98,22 +80,22 @@ void TestWordScoring::notALetter_data()
     QTest::newRow("after Z") << "[";
 }
 
+// Worth nothing, and a tile that holds one is shown in a box as it is picked.
 void TestWordScoring::notALetter()
 {
     QFETCH(QString, text);
 
-    GameModel model;
-    ScriptedDialogs dialogs;
-    WordScoring scoring(model, dialogs);
-    model.setWordScore(4);
-    model.setTimeBonus(8);
-    scoring.AddCurrentScore(text.at(0));
-    QCOMPARE(model.wordScore(), 4);
-    QCOMPARE(model.timeBonus(), 8);
-    QCOMPARE(dialogs.shown.size(), 1);
-    QCOMPARE(dialogs.shown[0].kind, ScriptedDialogs::Kind::Inform);
-    QCOMPARE(dialogs.shown[0].text, text);
-    QCOMPARE(dialogs.shown[0].title, QStringLiteral("Zentile"));
+    QVERIFY(!WordScoring::valueOf(text.at(0)));
+    TestGame t;
+    t.setBoard(QStringLiteral("Q") + text);
+    t.start();
+    t.click({0, 1});
+    QCOMPARE(t.model.wordScore(), 10);
+    QCOMPARE(t.model.timeBonus(), 10);
+    QCOMPARE(t.dialogs.shown.size(), 1);
+    QCOMPARE(t.dialogs.shown[0].kind, ScriptedDialogs::Kind::Inform);
+    QCOMPARE(t.dialogs.shown[0].text, text);
+    QCOMPARE(t.dialogs.shown[0].title, QStringLiteral("Zentile"));
 }
 
 QTEST_GUILESS_MAIN(TestWordScoring)

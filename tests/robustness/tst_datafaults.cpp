@@ -139,11 +139,11 @@ QString run(Operation operation, const QString &dataDir, ScriptedDialogs &dialog
         return found.join(u',');
     }
     case Operation::EndGame:
-        game.run.startGame();
+        game.startGame();
         game.model.addPlayedWord(QStringLiteral("SCUBA"));
         game.model.setScore(500);
-        game.run.finishGame();
-        game.countdown.tick();
+        game.finishGame();
+        game.tick();
         break;
     }
     return {};

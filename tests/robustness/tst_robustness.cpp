@@ -225,7 +225,7 @@ void tst_Robustness::gameEnd()
     const qint64 score = t.model.score();
     t.dialogs.textAnswers = {QStringLiteral("Robust")};
     t.dialogs.confirmByDefault = true;
-    t.game.run.finishGame();
+    t.game.finishGame();
     QCOMPARE(t.tickToEnd(5), 1);
 
     const QSet<QByteArray> lines = linesOf(bytes);

@@ -214,7 +214,7 @@ void TestHighScoreFile::unusableFile()
     QCOMPARE(filesIn(tmp.path()), QStringList{beneathFile ? QStringLiteral("blocker") : QStringLiteral("HighScore.kvz")});
 
     // The game goes on.
-    game.run.startGame();
+    game.startGame();
     QVERIFY(game.model.ticking());
 }
 

@@ -31,19 +31,12 @@ const std::array<QString, 4> FixedLimits = {QStringLiteral("00:30"), QStringLite
 
 int points(QChar c)
 {
-    static const QList<QPair<QString, int>> Table = {{QStringLiteral("DG"), 2}, {QStringLiteral("BMPC"), 3},
-                                                     {QStringLiteral("FHYWV"), 4}, {QStringLiteral("K"), 5},
-                                                     {QStringLiteral("JX"), 8}, {QStringLiteral("QZ"), 10}};
-    for (const auto &[letters, value] : Table) {
-        if (letters.contains(c))
-            return value;
-    }
-    return 1;
+    return LetterTable::valueOf(QString(c)).points;
 }
 
 int bonus(QChar c)
 {
-    return QStringLiteral("JX").contains(c) ? 8 : QStringLiteral("QZ").contains(c) ? 10 : 0;
+    return LetterTable::valueOf(QString(c)).bonusSeconds;
 }
 
 bool touching(int a, int b)
@@ -204,7 +197,7 @@ private:
             || box.text == WrongFormat;
         if (fromMenu && m_game->model.ticking() && chance(25)) {
             m_answers[index].tickedAfter = true;
-            m_game->game.countdown.tick();
+            m_game->game.tick();
         }
         Answer &a = m_answers[index];
         if (box.kind == Kind::Confirm) {
@@ -269,7 +262,7 @@ private:
     void start()
     {
         action = QStringLiteral("Start");
-        m_game->game.run.startGame();
+        m_game->game.startGame();
         m.gameSteps = 0;
         m.clock = m.limit;
         m.timer = m.buttons = true;
@@ -279,7 +272,7 @@ private:
     void finish()
     {
         action = QStringLiteral("Finish");
-        m_game->game.run.finishGame();
+        m_game->game.finishGame();
         m.clock = QStringLiteral("00:00");
         m.timer = true;
     }
@@ -287,7 +280,7 @@ private:
     void tick()
     {
         action = QStringLiteral("tick");
-        m_game->game.countdown.tick();
+        m_game->game.tick();
         accountTick();
     }
 
@@ -332,7 +325,7 @@ private:
     {
         action = QStringLiteral("New");
         abandoned += m.timer && !m.panel ? 1 : 0;
-        m_game->game.run.newBoard();
+        m_game->game.newBoard();
         accountClearAndDeal();
     }
 

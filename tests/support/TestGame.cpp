@@ -2,8 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/TestGame.h"
 
-#include "play/WordScoring.h"
-
 TestGame::TestGame(quint64 seed)
     : random(seed)
     , game(dialogs, random, dir.path())
@@ -21,7 +19,7 @@ int TestGame::tickToEnd(int limit)
 {
     int ticks = 0;
     while (model.ticking() && ticks < limit) {
-        game.countdown.tick();
+        game.tick();
         ++ticks;
     }
     return ticks;
@@ -35,14 +33,4 @@ void TestGame::setBoard(const QString &letters)
 void TestGame::setClock(const QString &text)
 {
     model.setClock({qint16(text.section(QLatin1Char(':'), 0, 0).toInt()), qint16(text.section(QLatin1Char(':'), 1).toInt())});
-}
-
-WordScoring::LetterValue TestGame::valueOf(const QString &word)
-{
-    WordScoring::LetterValue sum{0, 0};
-    for (const QChar letter : word) {
-        sum.points += WordScoring::valueOf(letter)->points;
-        sum.bonusSeconds += WordScoring::valueOf(letter)->bonusSeconds;
-    }
-    return sum;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "game/Game.h"
+#include "support/LetterTable.h"
 #include "support/ScriptedDialogs.h"
 #include "support/ScriptedRandom.h"
 
@@ -19,7 +20,7 @@ struct TestGame
     QString highScorePath() const { return dir.filePath(QStringLiteral("HighScore.kvz")); }
 
     // "Start Game".
-    void start() { game.run.startGame(); }
+    void start() { game.startGame(); }
     // Clicks the tiles in turn.
     void click(std::initializer_list<int> tiles);
     // Ticks until the game ends or `limit` ticks have passed; the number of ticks.
@@ -29,8 +30,8 @@ struct TestGame
     // The clock as the window shows it, and written from such a text, "MMM:SS" too.
     QString clock() const { return model.clock().text(); }
     void setClock(const QString &text);
-    // The points and bonus seconds of `word` by the game's own table.
-    static WordScoring::LetterValue valueOf(const QString &word);
+    // The points and bonus seconds of `word` as a player reads them in the README.
+    static LetterTable::Value valueOf(const QString &word) { return LetterTable::valueOf(word); }
     static int pointsOf(const QString &word) { return valueOf(word).points; }
 
     QTemporaryDir dir;

@@ -184,7 +184,7 @@ void tst_accessibility::valuesAreSpokenAndAnnounced()
     QVERIFY(showActive(w));
     w.press(QStringLiteral("cmdStart"));
     type(w, {Qt::Key_Space, Qt::Key_Right, Qt::Key_Space, Qt::Key_Right, Qt::Key_Space, Qt::Key_Return});
-    w->game().countdown.tick();
+    w->game().tick();
 
     const auto points = [](const char *word) { return QString::number(TestGame::pointsOf(QLatin1String(word))); };
     const struct
@@ -300,7 +300,7 @@ void tst_accessibility::nameBoxTakesTwentyCharacters()
         QTest::keyClick(box, Qt::Key_Escape);
     });
     w.press(QStringLiteral("cmdFinish"));
-    w->game().countdown.tick();
+    w->game().tick();
     QVERIFY(boxes.done());
     QCOMPARE(boxes.unexpected, QStringList());
     QCOMPARE(FileBytes::read(w.path(QStringLiteral("HighScore.kvz"))).left(ScoreBytes::RecordSize),

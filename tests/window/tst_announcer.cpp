@@ -85,7 +85,7 @@ private slots:
         // The clock by itself: silent at 01:01, heard at a whole minute.
         w->game().model.setClock({1, 1});
         QCOMPARE(heard(), QString());
-        w->game().countdown.tick();
+        w->game().tick();
         QCOMPARE(heard(), QStringLiteral("1 minute left."));
 
         // The end is spoken before any box opens; then the fresh board.

@@ -335,7 +335,7 @@ void tst_startup::onlineHelp()
     Window w(knownBoard());
     w.browserOpens = browser;
     w.press(QStringLiteral("cmdStart"));
-    w->game().countdown.tick();
+    w->game().tick();
     w.click(0);
     const QStringList before = snapshot(w);
 

@@ -163,7 +163,7 @@ void tst_windowplay::wholeGame()
     w.press(QStringLiteral("cmdStart"));
     play(w, {"c5", "c6", "c7", "Enter"});
     for (int i = 0; i < 5; ++i)
-        w->game().countdown.tick();
+        w->game().tick();
     QCOMPARE(w.text(QStringLiteral("lblTime")), QStringLiteral("01:55"));
     play(w, {"c0", "c1", "c2", "c3", "Enter", "c22", "c23", "d24"});
     QCOMPARE(w.words(), (QStringList{"ATS", "QUIZ", "XOT"}));
@@ -190,7 +190,7 @@ void tst_windowplay::wholeGame()
 
     int ticks = 0;
     while (w.child(QStringLiteral("fraStart"))->isHidden() && ticks < 1000) {
-        w->game().countdown.tick();
+        w->game().tick();
         ++ticks;
     }
     // 02:23 runs down to 00:00 in 143 ticks; the next one ends the game.
@@ -221,7 +221,7 @@ void tst_windowplay::gameEndsUnderHighScores()
     boxes.then([&](QWidget *table) {
         // The clock runs out while the table is still open.
         for (int ticks = 0; ticks < 1000 && w.child(QStringLiteral("fraStart"))->isHidden(); ++ticks)
-            w->game().countdown.tick();
+            w->game().tick();
         QVERIFY(table->isVisible());
         ModalScript::answer(QMessageBox::Ok)(table);
     });
