@@ -24,9 +24,6 @@ public:
     // now, as the design at factor 1.
     LayoutScale(QMainWindow *window, QWidget *surface);
 
-    // The factor the layout is drawn at.
-    qreal factor() const { return m_factor; }
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
