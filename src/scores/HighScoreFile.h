@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/DataFolder.h"
+#include "storage/DataFolder.h"
 #include "core/HighScoreRecord.h"
 
 #include <QString>
@@ -37,7 +37,9 @@ public:
 private:
     bool open(RegularFile &file, QString *error) const;
     bool readFrom(RegularFile &file, Table *table, QString *error) const;
-    bool save(const Table &table, RegularFile &old, QString *error, QString *about) const;
+    enum class Saved { Yes, No, Changed };
+    // Replaces the table; with `unlessChangedFrom`, only while the file still holds that table.
+    Saved save(const Table &table, RegularFile &old, QString *error, QString *about, const Table *unlessChangedFrom) const;
 
     QString m_path;
     DataFolder m_folder;

@@ -27,7 +27,8 @@ public:
     // The file to read `name` from: the player's copy, or the seed until the player has one.
     QString readPath(const QString &name) const;
     // Makes the player's copy ready for a write: creates the folder and copies the seed in.
-    bool prepareWrite(const QString &name, QString *error) const;
+    // `about` gets the seed or the folder when it is what failed.
+    bool prepareWrite(const QString &name, QString *error, QString *about = nullptr) const;
 
 private:
     DataFolder(const QString &dir, const QString &seedDir);
