@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/FileLock.h"
 
+// Linux's own calls: every other system builds the portable backend.
+#ifdef Q_OS_LINUX
+
 #include <QFile>
 #include <QLockFile>
 
@@ -40,3 +43,5 @@ void FileLock::unlock()
         ::close(m_fd);
     m_fd = -1;
 }
+
+#endif // Q_OS_LINUX

@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/FileReplacement.h"
 
+// Linux's own calls: every other system builds the portable backend.
+#ifdef Q_OS_LINUX
+
 #include "storage/RegularFile.h"
 
 #include <QByteArray>
@@ -258,3 +261,5 @@ void FileReplacement::removeLeftovers(const QString &path)
     }
     ::closedir(folder);
 }
+
+#endif // Q_OS_LINUX

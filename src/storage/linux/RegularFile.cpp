@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/RegularFile.h"
 
+// Linux's own calls: every other system builds the portable backend.
+#ifdef Q_OS_LINUX
+
 #include <cerrno>
 #include <csignal>
 #include <cstring>
@@ -166,3 +169,5 @@ bool RegularFile::sync()
         return fail(Failure::Other, describe(errno));
     return true;
 }
+
+#endif // Q_OS_LINUX
