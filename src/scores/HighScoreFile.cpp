@@ -8,6 +8,10 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QList>
+#include <QThread>
+
+#include <algorithm>
 
 HighScoreFile::HighScoreFile(const DataFolder &dataDir)
     : m_path(dataDir.filePath(QStringLiteral("HighScore.kvz")))
@@ -77,11 +81,31 @@ bool HighScoreFile::update(const std::function<bool(Table &)> &change, QString *
         const Table before = table;
         if (!change(table))
             return true;
-        if (const Saved saved = save(table, old, error, about, locked ? nullptr : &before); saved != Saved::Changed)
+        const Saved saved = save(table, old, error, about, locked ? nullptr : &before);
+        // A game that replaced the file just after this one did may have read it before: the
+        // check is made again a moment later, once such a game is done.
+        if (saved == Saved::No || (saved == Saved::Yes && (locked || (stillHolds(table, before) && (QThread::msleep(50), stillHolds(table, before))))))
             return saved == Saved::Yes;
     }
     *error = QStringLiteral("Other games kept changing the table");
     return false;
+}
+
+bool HighScoreFile::stillHolds(const Table &saved, const Table &before) const
+{
+    // The entries this save added, by score and name, must be in the table now: a game that
+    // replaced the file just after this one read it must not have dropped them.
+    QString ignored;
+    const auto now = read(&ignored);
+    const auto entry = [](const HighScoreRecord &r) { return std::pair(r.Score, r.Name); };
+    QList<std::pair<qint16, QByteArray>> added, present;
+    for (const HighScoreRecord &record : saved)
+        added.append(entry(record));
+    for (const HighScoreRecord &record : before)
+        added.removeOne(entry(record));
+    for (const HighScoreRecord &record : now.value_or(Table{}))
+        present.append(entry(record));
+    return now && std::all_of(added.cbegin(), added.cend(), [&](const auto &e) { return present.removeOne(e); });
 }
 
 HighScoreFile::Saved HighScoreFile::save(const Table &table, RegularFile &old, QString *error, QString *about, const Table *unlessChangedFrom) const

@@ -12,6 +12,8 @@ class DataFolder
 public:
     // One folder for reading and writing, with nothing to copy from.
     DataFolder(const QString &dir = QString());
+    // `dir` for writing, whose files start as copies of those in `seedDir`.
+    DataFolder(const QString &dir, const QString &seedDir);
 
     // `exeDir` when the player can create and write files in it, otherwise `playerDir`
     // seeded from `exeDir`.
@@ -31,8 +33,6 @@ public:
     bool prepareWrite(const QString &name, QString *error, QString *about = nullptr) const;
 
 private:
-    DataFolder(const QString &dir, const QString &seedDir);
-
     QString m_dir;
     QString m_seedDir;
 };

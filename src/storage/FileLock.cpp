@@ -46,23 +46,38 @@ void FileLock::waitTurn()
 
 bool FileLock::lockFile()
 {
-    m_lockFile = std::make_unique<QLockFile>(QDir(m_folder).filePath(lockFileName()));
-    // Only a dead holder makes the lock stale, never a slow one.
-    m_lockFile->setStaleLockTime(0);
-    for (;;) {
-        if (m_lockFile->tryLock(0))
-            return true;
-        // A folder that takes no new file: the write that follows meets the same fault.
-        if (m_lockFile->error() != QLockFile::LockFailedError) {
-            m_lockFile.reset();
-            return false;
+    // Something other than a lock file in its place is no game's to remove: every game
+    // then turns to the second name.
+    for (const QString &name : {lockFileName(), QStringLiteral(".zentile-2.lock")}) {
+        const QFileInfo entry(QDir(m_folder).filePath(name));
+        if (entry.exists() && !entry.isFile())
+            continue;
+        m_lockFile = std::make_unique<QLockFile>(entry.filePath());
+        // Only a dead holder makes the lock stale, never a slow one.
+        m_lockFile->setStaleLockTime(0);
+        for (;;) {
+            if (m_lockFile->tryLock(0)) {
+                // What QLockFile's removal of a stale lock leaves when killed: with the lock
+                // held, no other game is removing it.
+                for (const QFileInfo &left : QDir(m_folder).entryInfoList({name + QStringLiteral(".rmlock*")}, QDir::Files | QDir::Hidden))
+                    QFile::remove(left.filePath());
+                return true;
+            }
+            // A folder that takes no new file: the write that follows meets the same fault.
+            if (m_lockFile->error() != QLockFile::LockFailedError || (entry.exists() && !entry.isFile()))
+                break;
+            // A game killed as it made the file, or QLockFile's own file for removing a stale
+            // one, left it without its owner's name, so nobody can tell whether that owner
+            // lives. Writing the name takes a moment: such a file soon counts as stale.
+            removeIfNameless(*m_lockFile);
+            for (const QFileInfo &removal : QDir(m_folder).entryInfoList({name + QStringLiteral(".rmlock*")}, QDir::Files | QDir::Hidden)) {
+                QLockFile file(removal.filePath());
+                removeIfNameless(file);
+            }
+            waitTurn();
         }
-        // A game killed as it made the file, or QLockFile's own file for removing a stale one,
-        // left it without its owner's name, so nobody can tell whether that owner lives.
-        // Writing the name takes a moment: such a file soon counts as stale.
-        removeIfNameless(*m_lockFile);
-        QLockFile removal(m_lockFile->fileName() + QStringLiteral(".rmlock"));
-        removeIfNameless(removal);
-        waitTurn();
+        m_lockFile.reset();
+        return false;
     }
+    return false;
 }
