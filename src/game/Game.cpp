@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/Game.h"
 
-#include "core/RegularFile.h"
+#include "storage/RegularFile.h"
 
 Game::Game(Dialogs &dialogs, RandomSource &random, const DataFolder &dataDir, QObject *parent)
     : QObject(parent)

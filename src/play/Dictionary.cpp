@@ -3,8 +3,8 @@
 #include "play/Dictionary.h"
 
 #include "core/Cp1252.h"
-#include "core/FileLock.h"
-#include "core/RegularFile.h"
+#include "storage/FileLock.h"
+#include "storage/RegularFile.h"
 #include "play/LineScanner.h"
 #include "core/Dialogs.h"
 
@@ -14,8 +14,6 @@
 #include <QHash>
 
 #include <bitset>
-#include <cerrno>
-#include <fcntl.h>
 #include <vector>
 
 Dictionary::Dictionary(const DataFolder &dataDir, Dialogs &dialogs)
@@ -78,9 +76,9 @@ QSet<QString> Dictionary::findAll(const QStringList &words) const
         wantedSketch[lineSketch(it.key())] = true;
     }
     RegularFile source;
-    QFile file;
-    if (!source.open(m_folder.readPath(QStringLiteral("Dictionary.kvz")), O_RDONLY) || !file.open(source.handle(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
+    if (!source.open(m_folder.readPath(QStringLiteral("Dictionary.kvz")), RegularFile::Read))
         return found;
+    QFile &file = source.file();
     // Captured by value, so that they can stay in registers through the scan.
     const quint8 *const lengths = wantedLength.data();
     const std::bitset<65536> *const sketches = &wantedSketch;
@@ -94,17 +92,18 @@ QSet<QString> Dictionary::findAll(const QStringList &words) const
 bool Dictionary::AddToDictionary(const QString &word)
 {
     QString reason;
-    if (appendLine(Cp1252::encode(word) + QByteArrayLiteral("\r\n"), &reason))
+    QString about = m_path;
+    if (appendLine(Cp1252::encode(word) + QByteArrayLiteral("\r\n"), &reason, &about))
         return true;
     m_dialogs.inform(QStringLiteral("The word %1 could not be added to your dictionary in %2: %3.")
-                         .arg(word, QDir::toNativeSeparators(m_path), reason),
+                         .arg(word, QDir::toNativeSeparators(about), reason),
                      QStringLiteral("Zentile"));
     return false;
 }
 
-bool Dictionary::appendLine(QByteArray line, QString *reason) const
+bool Dictionary::appendLine(QByteArray line, QString *reason, QString *about) const
 {
-    if (!m_folder.prepareWrite(QStringLiteral("Dictionary.kvz"), reason))
+    if (!m_folder.prepareWrite(QStringLiteral("Dictionary.kvz"), reason, about))
         return false;
     // The lock of the high-score saves: a roll-back below must never cut another game's line.
     FileLock lock(QFileInfo(m_path).path());
@@ -112,11 +111,11 @@ bool Dictionary::appendLine(QByteArray line, QString *reason) const
     RegularFile file;
     bool created = false;
     // Read access tells how the last line ends; a file we may only write is appended to all the same.
-    bool readable = file.open(m_path, O_RDWR | O_APPEND);
-    if (!readable && file.errorCode() == EACCES)
-        file.open(m_path, O_WRONLY | O_APPEND);
-    if (!file.isOpen() && file.errorCode() == ENOENT)
-        readable = created = file.open(m_path, O_RDWR | O_APPEND | O_CREAT | O_EXCL);
+    bool readable = file.open(m_path, RegularFile::Read | RegularFile::Append);
+    if (!readable && file.isDenied())
+        file.open(m_path, RegularFile::Append);
+    if (!file.isOpen() && file.isMissing())
+        readable = created = file.open(m_path, RegularFile::Read | RegularFile::Append | RegularFile::CreateNew);
     const qint64 oldSize = file.isOpen() ? file.size() : -1;
     if (oldSize < 0) {
         *reason = file.errorString();

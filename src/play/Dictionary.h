@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/DataFolder.h"
+#include "storage/DataFolder.h"
 
 #include <QByteArray>
 #include <QSet>
@@ -27,8 +27,9 @@ public:
     bool AddToDictionary(const QString &word);
 
 private:
-    // Adds `line` at the end, whole, or leaves the file as it was; false with the reason.
-    bool appendLine(QByteArray line, QString *reason) const;
+    // Adds `line` at the end, whole, or leaves the file as it was; false with the reason,
+    // and in `about` the file that failed when it is the seed or the folder.
+    bool appendLine(QByteArray line, QString *reason, QString *about) const;
 
     QString m_path;
     DataFolder m_folder;

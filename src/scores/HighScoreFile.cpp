@@ -2,17 +2,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scores/HighScoreFile.h"
 
-#include "core/FileLock.h"
-#include "core/FileReplacement.h"
-#include "core/RegularFile.h"
+#include "storage/FileLock.h"
+#include "storage/FileReplacement.h"
+#include "storage/RegularFile.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QList>
+#include <QThread>
 
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <algorithm>
 
 HighScoreFile::HighScoreFile(const DataFolder &dataDir)
     : m_path(dataDir.filePath(QStringLiteral("HighScore.kvz")))
@@ -32,10 +31,10 @@ bool HighScoreFile::open(RegularFile &file, QString *error) const
 {
     // Opening for writing as well leaves an empty file behind when there was none.
     const QString from = m_folder.readPath(QStringLiteral("HighScore.kvz"));
-    if (file.open(from, O_RDWR | O_CREAT) || file.open(from, O_RDONLY))
+    if (file.open(from, RegularFile::Read | RegularFile::Write | RegularFile::Create) || file.open(from, RegularFile::Read))
         return true;
     // No table yet in a folder that cannot take one: it reads as records the file lacks.
-    if (file.errorCode() == ENOENT)
+    if (file.isMissing())
         return true;
     *error = file.errorString();
     return false;
@@ -64,32 +63,62 @@ std::optional<HighScoreFile::Table> HighScoreFile::read(QString *error) const
 
 bool HighScoreFile::update(const std::function<bool(Table &)> &change, QString *error, QString *about) const
 {
-    if (!m_folder.prepareWrite(QStringLiteral("HighScore.kvz"), error))
+    QString folder;
+    if (!about)
+        about = &folder;
+    if (!m_folder.prepareWrite(QStringLiteral("HighScore.kvz"), error, about))
         return false;
     // Held from the read to the rename, so that two games saving at once keep both entries.
     FileLock lock(QFileInfo(m_path).path());
-    lock.lock();
-    RegularFile old;
-    Table table;
-    if (!open(old, error) || !readFrom(old, &table, error))
-        return false;
-    if (!change(table))
-        return true;
-    QString folder;
-    return save(table, old, error, about ? about : &folder);
+    const bool locked = lock.lock();
+    // Without a lock, the table is read again just before the rename, and a table another
+    // game changed meanwhile gets this change made again on top of its own.
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        RegularFile old;
+        Table table;
+        if (!open(old, error) || !readFrom(old, &table, error))
+            return false;
+        const Table before = table;
+        if (!change(table))
+            return true;
+        const Saved saved = save(table, old, error, about, locked ? nullptr : &before);
+        // A game that replaced the file just after this one did may have read it before: the
+        // check is made again a moment later, once such a game is done.
+        if (saved == Saved::No || (saved == Saved::Yes && (locked || (stillHolds(table, before) && (QThread::msleep(50), stillHolds(table, before))))))
+            return saved == Saved::Yes;
+    }
+    *error = QStringLiteral("Other games kept changing the table");
+    return false;
 }
 
-bool HighScoreFile::save(const Table &table, RegularFile &old, QString *error, QString *about) const
+bool HighScoreFile::stillHolds(const Table &saved, const Table &before) const
+{
+    // The entries this save added, by score and name, must be in the table now: a game that
+    // replaced the file just after this one read it must not have dropped them.
+    QString ignored;
+    const auto now = read(&ignored);
+    const auto entry = [](const HighScoreRecord &r) { return std::pair(r.Score, r.Name); };
+    QList<std::pair<qint16, QByteArray>> added, present;
+    for (const HighScoreRecord &record : saved)
+        added.append(entry(record));
+    for (const HighScoreRecord &record : before)
+        added.removeOne(entry(record));
+    for (const HighScoreRecord &record : now.value_or(Table{}))
+        present.append(entry(record));
+    return now && std::all_of(added.cbegin(), added.cend(), [&](const auto &e) { return present.removeOne(e); });
+}
+
+HighScoreFile::Saved HighScoreFile::save(const Table &table, RegularFile &old, QString *error, QString *about, const Table *unlessChangedFrom) const
 {
     // A table the player made read-only stays as it is.
-    struct stat info{};
-    if (old.isOpen() && (::fcntl(old.handle(), F_GETFL) & O_ACCMODE) == O_RDONLY) {
-        *error = RegularFile::describe(::access(QFile::encodeName(m_path).constData(), W_OK) != 0 ? errno : EACCES);
-        return false;
+    if (old.isOpen() && !old.isWritable()) {
+        *error = RegularFile::writeRefusal(m_path);
+        return Saved::No;
     }
-    if (old.isOpen() && ::fstat(old.handle(), &info) != 0) {
-        *error = RegularFile::describe(errno);
-        return false;
+    const qint64 oldSize = old.isOpen() ? old.size() : 0;
+    if (oldSize < 0) {
+        *error = old.errorString();
+        return Saved::No;
     }
     FileReplacement::removeLeftovers(m_path);
     FileReplacement out(m_path);
@@ -98,11 +127,18 @@ bool HighScoreFile::save(const Table &table, RegularFile &old, QString *error, Q
     for (const HighScoreRecord &record : table)
         bytes += record.toBytes();
     // This program never writes past the tenth record, but it keeps what another did.
-    if (out.open(old.isOpen() ? int(info.st_mode & 0777) : -1) && out.writeAt(0, bytes)
-        && (info.st_size <= TableSize || out.copyRange(old.handle(), TableSize, info.st_size)) && out.commit())
-        return true;
+    if (out.open(&old) && out.writeAt(0, bytes) && (oldSize <= TableSize || out.copyRange(old, TableSize, oldSize))) {
+        old.close();
+        if (unlessChangedFrom) {
+            QString ignored;
+            if (const auto now = read(&ignored); !now || *now != *unlessChangedFrom)
+                return Saved::Changed;
+        }
+        if (out.commit())
+            return Saved::Yes;
+    }
     *error = out.errorString();
     if (out.errorPath() != m_path)
         *about = out.errorPath();
-    return false;
+    return Saved::No;
 }

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/DataFolder.h"
+#include "storage/DataFolder.h"
 #include "core/HighScoreRecord.h"
 
 #include <QString>
@@ -24,6 +24,8 @@ public:
     explicit HighScoreFile(const DataFolder &dataDir);
 
     QString path() const { return m_path; }
+    // The file read from: the player's, or the seed until the player has one.
+    QString readPath() const { return m_folder.readPath(QStringLiteral("HighScore.kvz")); }
 
     // The ten records; a missing file is created empty and absent records read as zeros.
     std::optional<Table> read(QString *error) const;
@@ -37,7 +39,11 @@ public:
 private:
     bool open(RegularFile &file, QString *error) const;
     bool readFrom(RegularFile &file, Table *table, QString *error) const;
-    bool save(const Table &table, RegularFile &old, QString *error, QString *about) const;
+    // Whether the table on disk still has the entries `saved` added to `before`.
+    bool stillHolds(const Table &saved, const Table &before) const;
+    enum class Saved { Yes, No, Changed };
+    // Replaces the table; with `unlessChangedFrom`, only while the file still holds that table.
+    Saved save(const Table &table, RegularFile &old, QString *error, QString *about, const Table *unlessChangedFrom) const;
 
     QString m_path;
     DataFolder m_folder;

@@ -28,7 +28,7 @@ std::optional<HighScoreFile::Table> HighScores::readTable()
     QString error;
     auto table = m_file.read(&error);
     if (!table) {
-        report(QStringLiteral("The high scores could not be read from %1: %2."), error);
+        report(QStringLiteral("The high scores could not be read from %1: %2."), error, m_file.readPath());
         return std::nullopt;
     }
     return table;

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/DataFolder.h"
+#include "storage/DataFolder.h"
 #include "core/RandomSource.h"
 #include "core/Dialogs.h"
 

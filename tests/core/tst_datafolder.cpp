@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Zentile developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/DataFolder.h"
+#include "storage/DataFolder.h"
 #include "play/Dictionary.h"
 #include "scores/HighScoreFile.h"
 #include "support/FileBytes.h"

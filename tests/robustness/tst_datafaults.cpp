@@ -5,8 +5,10 @@
 // games saving at once and kills in the middle of a save. Each risky step runs in a child
 // process with a time limit, so a hang fails the test instead of stalling the run.
 
-#include "core/RegularFile.h"
+#include "SystemFaults.h"
 #include "scores/HighScoreFile.h"
+#include "scores/HighScores.h"
+#include "storage/FileLock.h"
 #include "support/FileBytes.h"
 #include "support/ScoreBytes.h"
 #include "support/TestGame.h"
@@ -31,13 +33,14 @@
 #include <functional>
 
 using Kind = ScriptedDialogs::Kind;
+using namespace SystemFaults;
 
 namespace {
 
 // In groups, which the set-up tells apart by their order.
 enum class Fault {
     FileSizeLimit, Fifo, DevZero, Directory, FullTmpfs, ReadOnlyFolder, WritableTableInReadOnlyFolder, FailedSync,
-    PlayersFiles, LockDirectory, LockFifo, LockReadOnly, LockOfAnotherOwner, LockLinkElsewhere, SparseTail, ByteOrderMark
+    PlayersFiles, LockDirectory, LockFifo, LockReadOnly, LockOfAnotherOwner, LockLinkElsewhere, SparseTail, ChmodNotSupported, ChmodRefused, LinkedTable, ByteOrderMark
 };
 enum class Operation { SaveScore, Reset, ShowTable, AddWord, LookUp, EndGame };
 
@@ -113,7 +116,7 @@ Outcome inChild(const std::function<QString(ScriptedDialogs &)> &step, qsizetype
     return outcome;
 }
 
-QString run(Operation operation, const QString &dataDir, ScriptedDialogs &dialogs)
+QString run(Operation operation, const DataFolder &dataDir, ScriptedDialogs &dialogs)
 {
     ScriptedRandom random;
     Game game(dialogs, random, dataDir);
@@ -168,7 +171,11 @@ private slots:
     void writeOnlyDictionaryGetsItsOwnLine();
     void appendersRaceAtTheSizeLimit();
     void twoGamesEndAtOnce();
+    void gamesEndTogether_data();
+    void gamesEndTogether();
     void killedWhileSaving();
+    void seedCopy_data();
+    void seedCopy();
 };
 
 void TestDataFaults::faults_data()
@@ -191,7 +198,9 @@ void TestDataFaults::faults_data()
                                       Named{Fault::FailedSync, "failed sync"}, Named{Fault::PlayersFiles, "player's files of near names"},
                                       Named{Fault::LockDirectory, "lock left as a directory"}, Named{Fault::LockFifo, "lock left as a FIFO"},
                                       Named{Fault::LockReadOnly, "lock left read-only"}, Named{Fault::LockOfAnotherOwner, "lock of another owner"},
-                                      Named{Fault::LockLinkElsewhere, "lock linked elsewhere"}, Named{Fault::SparseTail, "16 GiB sparse tail"}}) {
+                                      Named{Fault::LockLinkElsewhere, "lock linked elsewhere"}, Named{Fault::SparseTail, "16 GiB sparse tail"},
+                                      Named{Fault::ChmodNotSupported, "folder without permissions (ENOSYS)"},
+                                      Named{Fault::ChmodRefused, "folder without permissions (EPERM)"}, Named{Fault::LinkedTable, "linked table"}}) {
         const bool shown = fault < Fault::PlayersFiles;
         const QByteArray prefix = QByteArray(name) + ": ";
         QTest::newRow(prefix + "save a score") << fault << Operation::SaveScore << (shown ? saved : QString());
@@ -250,7 +259,8 @@ void TestDataFaults::faults()
             umount2(dataDir.toLocal8Bit().constData(), MNT_DETACH);
         if (restoreMode)
             QFile::setPermissions(dataDir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        RegularFile::syncData = ::fdatasync;
+        syncFails = false;
+        chmodFails = 0;
     });
     const auto blocksOf = [](const QString &path) {
         struct stat info{};
@@ -322,7 +332,7 @@ void TestDataFaults::faults()
         break;
     }
     case Fault::FailedSync:
-        RegularFile::syncData = [](int) { return errno = EIO, -1; };
+        syncFails = true;
         break;
     case Fault::PlayersFiles:
         QVERIFY(FileBytes::write(elsewhere, "a file elsewhere"));
@@ -347,6 +357,13 @@ void TestDataFaults::faults()
             QSKIP("the file system keeps no holes");
         break;
     }
+    case Fault::ChmodNotSupported:
+    case Fault::ChmodRefused:
+        chmodFails = fault == Fault::ChmodNotSupported ? ENOSYS : EPERM;
+        break;
+    case Fault::LinkedTable:
+        QVERIFY(QFile::rename(tablePath, elsewhere) && QFile::link(elsewhere, tablePath));
+        break;
     case Fault::ByteOrderMark:
         QVERIFY(FileBytes::write(dictionaryPath, "\xEF\xBB\xBF" + Words));
         expectedFound = QStringLiteral("CAT,ZEN");
@@ -387,6 +404,9 @@ void TestDataFaults::faults()
         QCOMPARE(FileBytes::read(dictionaryPath), dictionaryBefore);
     if (saves && operation == Operation::SaveScore && fault != Fault::SparseTail)
         QCOMPARE(FileBytes::read(tablePath).left(24), ScoreBytes::record(1, 500, ScoreBytes::name("Alice")));
+    // The link is kept, and its target takes the new table.
+    if (fault == Fault::LinkedTable && onTable)
+        QVERIFY(QFileInfo(tablePath).isSymLink() && FileBytes::read(elsewhere).size() == oldTable.size());
     if (saves && operation == Operation::AddWord)
         QVERIFY(FileBytes::read(dictionaryPath).endsWith("SCUBA\r\n"));
 
@@ -505,6 +525,52 @@ void TestDataFaults::twoGamesEndAtOnce()
                                 {40, "Gus"}, {30, "Hal"}, {20, "Ivy"}, {15, "Early"}}));
 }
 
+void TestDataFaults::gamesEndTogether_data()
+{
+    QTest::addColumn<bool>("flockFails");
+    QTest::addColumn<bool>("lockFileBlocked");
+    QTest::newRow("the folder's lock") << false << false;
+    QTest::newRow("a folder without flock (ENOLCK)") << true << false;
+    QTest::newRow("no flock, a folder in the lock file's place") << true << true;
+}
+
+void TestDataFaults::gamesEndTogether()
+{
+    // Four games save two scores each at once, in rounds; every score must stay.
+    QFETCH(bool, flockFails);
+    QFETCH(bool, lockFileBlocked);
+    QTemporaryDir tmp;
+    QVERIFY(!lockFileBlocked || QDir(tmp.path()).mkdir(FileLock::lockFileName()));
+    SystemFaults::flockFails = flockFails;
+    const auto undo = qScopeGuard([] { SystemFaults::flockFails = false; });
+    const HighScoreFile file(tmp.path());
+    int kept = 0;
+    for (int round = 0; round < 5; ++round) {
+        QString error;
+        QVERIFY(file.update([](HighScoreFile::Table &t) { return (t = HighScoreFile::emptyTable()), true; }, &error));
+        QList<pid_t> games;
+        for (int g = 0; g < 4; ++g) {
+            if (const pid_t pid = fork(); pid == 0) {
+                // QLockFile warns of each lock of the system's it cannot add to its own.
+                qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+                for (int n = 0; n < 2; ++n)
+                    file.update([&](HighScoreFile::Table &t) { return HighScores::enter(t, 100 + 10 * g + n, QStringLiteral("Game %1").arg(g)); }, &error);
+                _exit(0);
+            } else {
+                games.append(pid);
+            }
+        }
+        for (const pid_t pid : games)
+            waitpid(pid, nullptr, 0);
+        const auto table = file.read(&error);
+        QVERIFY(table);
+        kept += int(std::count_if(table->begin(), table->end(), [](const HighScoreRecord &r) { return r.Score >= 100; }));
+    }
+    qInfo("%d of 40 scores kept", kept);
+    QCOMPARE(kept, 40);
+    QCOMPARE(entries(tmp.path()).filter(QStringLiteral("zentile")), lockFileBlocked ? QStringList{FileLock::lockFileName()} : QStringList());
+}
+
 void TestDataFaults::killedWhileSaving()
 {
     QTemporaryDir tmp;
@@ -558,6 +624,83 @@ void TestDataFaults::killedWhileSaving()
     QCOMPARE(FileBytes::read(file.path()), bytesOf(b));
     qInfo("%d kills in %lld ms; %d tables seen; %d temporaries seen after kills, none left", kills, clock.elapsed(),
           int(seen.size()), temporariesSeen);
+}
+
+void TestDataFaults::seedCopy_data()
+{
+    QTest::addColumn<QString>("seed");
+    QTest::newRow("a FIFO as the seed dictionary") << QStringLiteral("fifo");
+    QTest::newRow("a folder as the seed table") << QStringLiteral("folder");
+    QTest::newRow("a 16 GiB sparse seed table") << QStringLiteral("sparse");
+    QTest::newRow("seed copies killed, no unnamed files") << QStringLiteral("killed");
+}
+
+void TestDataFaults::seedCopy()
+{
+    // The first write copies the file beside a system-wide game into the player's folder.
+    QFETCH(QString, seed);
+    QTemporaryDir tmp;
+    const QString exeDir = tmp.filePath(QStringLiteral("bin")), playerDir = tmp.filePath(QStringLiteral("player"));
+    const QString seedTable = exeDir + QStringLiteral("/HighScore.kvz"), seedWords = exeDir + QStringLiteral("/Dictionary.kvz");
+    const QString ownTable = playerDir + QStringLiteral("/HighScore.kvz"), ownWords = playerDir + QStringLiteral("/Dictionary.kvz");
+    const DataFolder folder(playerDir, exeDir);
+    QVERIFY(QDir().mkpath(exeDir));
+    const auto inChildOn = [&](Operation operation) { return inChild([&](ScriptedDialogs &dialogs) { return run(operation, folder, dialogs); }); };
+    if (seed == QStringLiteral("fifo") || seed == QStringLiteral("folder")) {
+        // No hang, and the box names the seed the game failed on.
+        const bool fifo = seed == QStringLiteral("fifo");
+        QVERIFY(fifo ? mkfifo(QFile::encodeName(seedWords).constData(), 0644) == 0 : QDir().mkdir(seedTable));
+        const Outcome outcome = inChildOn(fifo ? Operation::AddWord : Operation::SaveScore);
+        QVERIFY2(outcome.finished, "the operation hung or crashed");
+        QCOMPARE(outcome.boxes.size(), 1);
+        QVERIFY2(outcome.boxes.first().text.contains((fifo ? seedWords : seedTable) + QStringLiteral(": ")), qPrintable(outcome.boxes.first().text));
+        QVERIFY(entries(playerDir).isEmpty());
+    } else if (seed == QStringLiteral("sparse")) {
+        constexpr qint64 SparseSize = 16LL << 30;
+        QFile file(seedTable);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(ScoreBytes::table(ScoreBytes::tenEntries())) > 0 && file.resize(SparseSize)
+                && file.seek(SparseSize - 4) && file.write("TAIL") == 4);
+        file.close();
+        QElapsedTimer clock;
+        clock.start();
+        const Outcome outcome = inChildOn(Operation::SaveScore);
+        struct stat info{};
+        QVERIFY(outcome.finished && outcome.boxes.size() == 1 && ::stat(QFile::encodeName(ownTable).constData(), &info) == 0);
+        qInfo("16 GiB sparse seed: the first high score in %lld ms, %lld KiB on the disk", clock.elapsed(), qint64(info.st_blocks) / 2);
+        QVERIFY(info.st_size == SparseSize && info.st_blocks < 2048);
+        QFile copy(ownTable);
+        QVERIFY(copy.open(QIODevice::ReadOnly));
+        QCOMPARE(copy.read(24), ScoreBytes::record(1, 500, ScoreBytes::name("Alice")));
+        QVERIFY(copy.seek(SparseSize - 4) && copy.read(4) == "TAIL");
+    } else {
+        // Killed while copying into a folder without unnamed files: the next write clears the
+        // named copies left, and keeps the word whole.
+        const QByteArray words = Words + QByteArray("WORD\r\n").repeated(4 << 20);
+        QVERIFY(FileBytes::write(seedWords, words));
+        noUnnamedFiles = true;
+        const auto undo = qScopeGuard([] { noUnnamedFiles = false; });
+        int left = 0;
+        for (int kill = 0; kill < 80; ++kill) {
+            const pid_t pid = fork();
+            if (pid == 0) {
+                ScriptedDialogs dialogs;
+                run(Operation::AddWord, folder, dialogs);
+                _exit(0);
+            }
+            QThread::usleep(QRandomGenerator::global()->bounded(500, 30000));
+            ::kill(pid, SIGKILL);
+            waitpid(pid, nullptr, 0);
+            const QByteArray copy = FileBytes::read(ownWords);
+            QVERIFY(!QFileInfo::exists(ownWords) || copy == words || copy == words + "SCUBA\r\n");
+            QFile::remove(ownWords);
+            left += int(entries(playerDir).size());
+        }
+        const Outcome next = inChildOn(Operation::AddWord);
+        QVERIFY(next.finished && next.boxes.isEmpty());
+        qInfo("80 kills while copying the seed; %d leftovers seen after kills, none after the next word", left);
+        QCOMPARE(entries(playerDir).join(u' '), QStringLiteral("Dictionary.kvz"));
+        QCOMPARE(FileBytes::read(ownWords), words + "SCUBA\r\n");
+    }
 }
 
 QTEST_GUILESS_MAIN(TestDataFaults)

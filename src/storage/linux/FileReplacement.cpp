@@ -1,16 +1,22 @@
 // SPDX-FileCopyrightText: 2026 Zentile developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/FileReplacement.h"
+#include "storage/FileReplacement.h"
 
-#include "core/RegularFile.h"
+// Linux's own calls: every other system builds the portable backend.
+#ifdef Q_OS_LINUX
+
+#include "storage/RegularFile.h"
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -47,11 +53,26 @@ bool isTemporaryName(QByteArrayView name, QByteArrayView prefix)
     });
 }
 
+// Where a write to `path` lands: a link is followed to its target, so it stays a link.
+QString targetOf(const QString &path)
+{
+    QString target = path;
+    for (int depth = 0; depth < 40 && QFileInfo(target).isSymLink(); ++depth)
+        target = QDir::cleanPath(QFileInfo(target).absoluteDir().filePath(QFile::symLinkTarget(target)));
+    return target;
+}
+
+// A folder that keeps no permissions (FAT, exFAT, some network folders) refuses to set them.
+bool keepsNoPermissions(int code)
+{
+    return code == ENOSYS || code == EPERM || code == EOPNOTSUPP;
+}
+
 } // namespace
 
 FileReplacement::FileReplacement(const QString &path)
-    : m_path(path)
-    , m_folder(QFileInfo(path).path())
+    : m_path(targetOf(path))
+    , m_folder(QFileInfo(m_path).path())
 {
 }
 
@@ -60,22 +81,29 @@ FileReplacement::~FileReplacement()
     discard();
 }
 
-QString FileReplacement::errorString() const
-{
-    return RegularFile::describe(m_errorCode);
-}
-
 bool FileReplacement::fail(int code, const QString &about)
 {
-    m_errorCode = code;
+    m_nameTaken = code == EEXIST;
+    return fail(QString::fromLocal8Bit(std::strerror(code)), about);
+}
+
+bool FileReplacement::fail(const QString &reason, const QString &about)
+{
+    m_errorString = reason;
     m_errorPath = about;
     discard();
     return false;
 }
 
-bool FileReplacement::open(int keepMode)
+bool FileReplacement::open(RegularFile *old)
 {
     discard();
+    m_nameTaken = false;
+    struct stat info{};
+    if (old && old->isOpen() && ::fstat(old->handle(), &info) != 0)
+        return fail(errno, m_path);
+    const int keepMode = old && old->isOpen() ? int(info.st_mode & 0777) : -1;
+    const auto keep = [&] { return keepMode < 0 || ::fchmod(m_fd, keepMode) == 0 || keepsNoPermissions(errno) || fail(errno, m_path); };
     m_folderFd = ::open(QFile::encodeName(m_folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (m_folderFd < 0)
         return fail(errno, m_folder);
@@ -85,7 +113,7 @@ bool FileReplacement::open(int keepMode)
     if (::access("/proc/self/fd", X_OK) == 0) {
         m_fd = ::openat(m_folderFd, ".", O_TMPFILE | O_RDWR | O_CLOEXEC, mode);
         if (m_fd >= 0)
-            return keepMode < 0 || ::fchmod(m_fd, keepMode) == 0 || fail(errno, m_path);
+            return keep();
         // Older kernels and some file systems know no unnamed files.
         if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)
             return fail(errno, m_folder);
@@ -95,7 +123,7 @@ bool FileReplacement::open(int keepMode)
         m_fd = ::openat(m_folderFd, name.constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
         if (m_fd >= 0) {
             m_name = name;
-            return keepMode < 0 || ::fchmod(m_fd, keepMode) == 0 || fail(errno, m_path);
+            return keep();
         }
         if (errno != EEXIST && errno != EINTR)
             return fail(errno, m_folder);
@@ -116,8 +144,9 @@ bool FileReplacement::writeAt(qint64 offset, QByteArrayView bytes)
     return true;
 }
 
-bool FileReplacement::copyRange(int source, qint64 from, qint64 size)
+bool FileReplacement::copyRange(RegularFile &sourceFile, qint64 from, qint64 size)
 {
+    const int source = sourceFile.handle();
     // The full length first: what is not copied stays a hole, as in the old file.
     while (::ftruncate(m_fd, size) != 0) {
         if (errno != EINTR)
@@ -169,17 +198,34 @@ bool FileReplacement::linkUnnamed(const QByteArray &name)
     return true;
 }
 
-bool FileReplacement::commit()
+bool FileReplacement::commit(bool replace)
 {
-    if (RegularFile::syncData(m_fd) != 0 && errno != EINVAL)
+    if (::fdatasync(m_fd) != 0 && errno != EINVAL)
         return fail(errno, m_path);
+    const QByteArray target = QFile::encodeName(QFileInfo(m_path).fileName());
+    if (!replace && m_name.isEmpty()) {
+        // Linked in under its final name, which fails if another game made the file first.
+        const QByteArray self = "/proc/self/fd/" + QByteArray::number(m_fd);
+        if (::linkat(AT_FDCWD, self.constData(), m_folderFd, target.constData(), AT_SYMLINK_FOLLOW) != 0)
+            return fail(errno, errno == EEXIST ? m_path : m_folder);
+        ::fsync(m_folderFd);
+        discard();
+        return true;
+    }
+    if (!replace) {
+        if (::renameat2(m_folderFd, m_name.constData(), m_folderFd, target.constData(), RENAME_NOREPLACE) != 0)
+            return fail(errno, errno == EEXIST ? m_path : m_folder);
+        m_name.clear();
+        ::fsync(m_folderFd);
+        discard();
+        return true;
+    }
     // A name cannot be linked over another, so the finished file gets one of its own
     // first; the rename then swaps it in at once.
     while (m_name.isEmpty()) {
         if (!linkUnnamed(temporaryName(m_path)) && errno != EEXIST)
             return fail(errno, m_folder);
     }
-    const QByteArray target = QFile::encodeName(QFileInfo(m_path).fileName());
     if (::renameat(m_folderFd, m_name.constData(), m_folderFd, target.constData()) != 0)
         return fail(errno, m_folder);
     m_name.clear();
@@ -215,3 +261,5 @@ void FileReplacement::removeLeftovers(const QString &path)
     }
     ::closedir(folder);
 }
+
+#endif // Q_OS_LINUX

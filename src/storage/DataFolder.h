@@ -12,6 +12,8 @@ class DataFolder
 public:
     // One folder for reading and writing, with nothing to copy from.
     DataFolder(const QString &dir = QString());
+    // `dir` for writing, whose files start as copies of those in `seedDir`.
+    DataFolder(const QString &dir, const QString &seedDir);
 
     // `exeDir` when the player can create and write files in it, otherwise `playerDir`
     // seeded from `exeDir`.
@@ -27,11 +29,10 @@ public:
     // The file to read `name` from: the player's copy, or the seed until the player has one.
     QString readPath(const QString &name) const;
     // Makes the player's copy ready for a write: creates the folder and copies the seed in.
-    bool prepareWrite(const QString &name, QString *error) const;
+    // `about` gets the seed or the folder when it is what failed.
+    bool prepareWrite(const QString &name, QString *error, QString *about = nullptr) const;
 
 private:
-    DataFolder(const QString &dir, const QString &seedDir);
-
     QString m_dir;
     QString m_seedDir;
 };

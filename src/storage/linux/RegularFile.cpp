@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Zentile developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/RegularFile.h"
+#include "storage/RegularFile.h"
 
-#include <QFile>
+// Linux's own calls: every other system builds the portable backend.
+#ifdef Q_OS_LINUX
 
 #include <cerrno>
 #include <csignal>
@@ -22,6 +23,11 @@ void ignoreSignal(int)
 {
 }
 
+QString describe(int code)
+{
+    return QString::fromLocal8Bit(std::strerror(code));
+}
+
 } // namespace
 
 void RegularFile::keepSizeLimitSignalHarmless()
@@ -35,58 +41,81 @@ void RegularFile::keepSizeLimitSignalHarmless()
     ::sigaction(SIGXFSZ, &action, nullptr);
 }
 
-QString RegularFile::describe(int code)
+QString RegularFile::writeRefusal(const QString &path)
 {
-    return QString::fromLocal8Bit(std::strerror(code));
+    return describe(::access(QFile::encodeName(path).constData(), W_OK) != 0 ? errno : EACCES);
 }
 
-bool RegularFile::fail(int code)
+bool RegularFile::fail(Failure failure, const QString &reason)
 {
-    m_errorCode = code;
-    m_errorString = describe(code);
+    m_failure = failure;
+    m_errorString = reason;
     return false;
 }
 
-bool RegularFile::open(const QString &path, int flags)
+bool RegularFile::open(const QString &path, int mode)
 {
     close();
+    const auto failWith = [this](int code) {
+        return fail(code == ENOENT ? Failure::Missing : code == EACCES ? Failure::Denied : Failure::Other, describe(code));
+    };
+    int flags = (mode & (Write | Append)) ? ((mode & Read) ? O_RDWR : O_WRONLY) : O_RDONLY;
+    if (mode & Append)
+        flags |= O_APPEND;
+    if (mode & (Create | CreateNew))
+        flags |= O_CREAT;
+    if (mode & CreateNew)
+        flags |= O_EXCL;
     // O_NONBLOCK: opening a FIFO must not wait for a writer or a reader.
     m_fd = ::open(QFile::encodeName(path).constData(), flags | O_NONBLOCK | O_CLOEXEC, 0666);
     if (m_fd < 0)
-        return fail(errno);
+        return failWith(errno);
     struct stat info{};
     if (::fstat(m_fd, &info) != 0) {
         const int code = errno;
         close();
-        return fail(code);
+        return failWith(code);
     }
     if (!S_ISREG(info.st_mode)) {
         close();
         if (S_ISDIR(info.st_mode))
-            return fail(EISDIR);
-        fail(EINVAL);
-        m_errorString = QStringLiteral("Not a regular file");
-        return false;
+            return failWith(EISDIR);
+        return fail(Failure::Other, QStringLiteral("Not a regular file"));
     }
     // Plain blocking reads and writes from here on, as for any regular file.
     ::fcntl(m_fd, F_SETFL, ::fcntl(m_fd, F_GETFL) & ~O_NONBLOCK);
-    m_errorCode = 0;
+    if (mode & Read)
+        m_file.open(m_fd, QIODevice::ReadOnly, QFileDevice::DontCloseHandle);
+    m_mode = mode;
+    m_failure = Failure::None;
     m_errorString.clear();
     return true;
 }
 
 void RegularFile::close()
 {
+    m_file.close();
     if (m_fd >= 0)
         ::close(m_fd);
     m_fd = -1;
+    m_mode = 0;
+}
+
+bool RegularFile::isOpen() const
+{
+    return m_fd >= 0;
+}
+
+int RegularFile::handle() const
+{
+    return m_fd;
 }
 
 qint64 RegularFile::size()
 {
     struct stat info{};
     if (::fstat(m_fd, &info) != 0)
-        return fail(errno), -1;
+        return fail(Failure::Other, describe(errno)), -1;
     return info.st_size;
 }
 
@@ -100,7 +129,7 @@ bool RegularFile::readAt(qint64 offset, qint64 length, QByteArray *bytes)
             continue;
         if (n < 0) {
             bytes->clear();
-            return fail(errno);
+            return fail(Failure::Other, describe(errno));
         }
         if (n == 0)
             break;
@@ -118,7 +147,7 @@ bool RegularFile::writeAll(QByteArrayView bytes)
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
-            return fail(n < 0 ? errno : ENOSPC);
+            return fail(Failure::Other, describe(n < 0 ? errno : ENOSPC));
         done += n;
     }
     return true;
@@ -128,7 +157,7 @@ bool RegularFile::truncate(qint64 size)
 {
     while (::ftruncate(m_fd, size) != 0) {
         if (errno != EINTR)
-            return fail(errno);
+            return fail(Failure::Other, describe(errno));
     }
     return true;
 }
@@ -136,7 +165,9 @@ bool RegularFile::truncate(qint64 size)
 bool RegularFile::sync()
 {
     // A file system that cannot sync (EINVAL) has nothing more to tell.
-    if (syncData(m_fd) != 0 && errno != EINVAL)
-        return fail(errno);
+    if (::fdatasync(m_fd) != 0 && errno != EINVAL)
+        return fail(Failure::Other, describe(errno));
     return true;
 }
+
+#endif // Q_OS_LINUX
