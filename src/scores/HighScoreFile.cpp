@@ -82,13 +82,23 @@ bool HighScoreFile::update(const std::function<bool(Table &)> &change, QString *
         if (!change(table))
             return true;
         const Saved saved = save(table, old, error, about, locked ? nullptr : &before);
-        // A game that replaced the file just after this one did may have read it before: the
-        // check is made again a moment later, once such a game is done.
-        if (saved == Saved::No || (saved == Saved::Yes && (locked || (stillHolds(table, before) && (QThread::msleep(50), stillHolds(table, before))))))
-            return saved == Saved::Yes;
+        if (saved == Saved::No)
+            return false;
+        if (saved == Saved::Yes && (locked || keptByOthers(table, before)))
+            return true;
     }
     *error = QStringLiteral("Other games kept changing the table");
     return false;
+}
+
+bool HighScoreFile::keptByOthers(const Table &saved, const Table &before) const
+{
+    // A game that replaced the file just after this one did may have read it before: the
+    // check is made again a moment later, once such a game is done.
+    if (!stillHolds(saved, before))
+        return false;
+    QThread::msleep(50);
+    return stillHolds(saved, before);
 }
 
 bool HighScoreFile::stillHolds(const Table &saved, const Table &before) const

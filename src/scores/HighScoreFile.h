@@ -41,6 +41,8 @@ private:
     bool readFrom(RegularFile &file, Table *table, QString *error) const;
     // Whether the table on disk still has the entries `saved` added to `before`.
     bool stillHolds(const Table &saved, const Table &before) const;
+    // stillHolds, now and once more a moment later.
+    bool keptByOthers(const Table &saved, const Table &before) const;
     enum class Saved { Yes, No, Changed };
     // Replaces the table; with `unlessChangedFrom`, only while the file still holds that table.
     Saved save(const Table &table, RegularFile &old, QString *error, QString *about, const Table *unlessChangedFrom) const;

@@ -43,22 +43,16 @@ def hear(pattern, timeout=20):
     return re.search(pattern, said[end - 1])
 
 
-def hear_both(first, second):
-    """Waits for both patterns, in either order: Orca 48 speaks a focus before an announcement
-    made at the same moment, Orca 43 as they come."""
+def hear_both(*patterns):
+    """Hears every pattern, in any order: Orca 48 speaks a focus before an announcement made at
+    the same moment, Orca 43 as they come."""
     global heard_upto
-    start, deadline = heard_upto, time.monotonic() + 20
-    while True:
-        said = speech()[start:]
-        at = [next((i for i, line in enumerate(said) if re.search(p, line)), None) for p in (first, second)]
-        if None not in at or time.monotonic() >= deadline:
-            break
-        time.sleep(0.1)
-    for line in said[:max(i or 0 for i in at) + 1]:
-        print(f"    Orca: {line}", flush=True)
-    if None in at:
-        sys.exit(f"FAIL: Orca did not say both /{first}/ and /{second}/ within 20 s")
-    heard_upto = start + max(at) + 1
+    start, ends = heard_upto, []
+    for pattern in patterns:
+        heard_upto = start
+        hear(pattern)
+        ends.append(heard_upto)
+    heard_upto = max(ends)
 
 
 def press(keys, *patterns):
