@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QList>
+#include <QPointer>
 
 #include <QWidget>
 
@@ -73,7 +74,8 @@ private:
     // The rectangle the tiles cover, in pixels.
     QRect tilesArea() const;
 
-    const GameModel *m_model = nullptr;
+    // Gone before the tiles when the window closes, which still names them to readers.
+    QPointer<const GameModel> m_model;
     std::array<TileLabel *, Board::TileCount> l{};
     QList<int> m_wordTiles;
     int m_cursor = 0;
