@@ -15,6 +15,10 @@
 
 #include <memory>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 namespace {
 
 // Lets queued paints and layout requests run, outside the timed part.
@@ -116,5 +120,17 @@ private slots:
     }
 };
 
-QTEST_MAIN(BenchWindow)
+int main(int argc, char *argv[])
+{
+#ifdef __GLIBC__
+    // The offscreen backing store takes a new image at every size. Whether glibc hands the old
+    // one's pages back to the system depends on where it lay in the heap, so either window
+    // would pay for fresh pages by chance, and the figures would jump between runs.
+    mallopt(M_MMAP_THRESHOLD, 64 << 20);
+    mallopt(M_TRIM_THRESHOLD, 256 << 20);
+#endif
+    QApplication app(argc, argv);
+    BenchWindow bench;
+    return QTest::qExec(&bench, argc, argv);
+}
 #include "bench_window.moc"

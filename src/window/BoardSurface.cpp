@@ -8,10 +8,12 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -203,7 +205,7 @@ void BoardSurface::keyPressEvent(QKeyEvent *event)
     event->accept();
 }
 
-void BoardSurface::paintEvent(QPaintEvent *)
+void BoardSurface::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     const QColor highlight = palette().color(hasFocus() ? QPalette::Active : QPalette::Inactive, QPalette::Highlight);
@@ -213,13 +215,32 @@ void BoardSurface::paintEvent(QPaintEvent *)
         painter.setPen(QPen(line, 2));
         painter.drawRect(tilesArea().adjusted(-3, -3, 2, 2));
     }
-    if (!m_cursorShown)
-        return;
-    // Drawn beneath the tile, whose letter stays readable on top of it.
-    const QRect cell = tileRect(m_cursor);
-    painter.fillRect(cell, m_cursorCell.isValid() ? m_cursorCell : highlight.lighter(170));
-    painter.setPen(QPen(line, 2));
-    painter.drawRect(cell.adjusted(1, 1, -1, -1));
+    if (m_cursorShown) {
+        // Drawn beneath the letter, which stays readable on top of it.
+        const QRect cell = tileRect(m_cursor);
+        painter.fillRect(cell, m_cursorCell.isValid() ? m_cursorCell : highlight.lighter(170));
+        painter.setPen(QPen(line, 2));
+        painter.drawRect(cell.adjusted(1, 1, -1, -1));
+    }
+    // Letters as each tile's label would draw them. The stamps need a plain ground beneath
+    // the tiles and whole device pixels; elsewhere each letter is laid out where it stands.
+    const QColor ink = palette().color(QPalette::WindowText);
+    painter.setPen(ink);
+    const qreal ratio = devicePixelRatioF();
+    const QBrush &ground = palette().brush(QPalette::Window);
+    const bool stamped = ground.style() == Qt::SolidPattern && ratio == std::floor(ratio) && qApp->styleSheet().isEmpty();
+    if (stamped)
+        m_stamps.prepare(font(), ink, ground.color(), ratio);
+    const QRect dirty = event->rect();
+    for (int i = 0; i < Board::TileCount; ++i) {
+        const QRect tile = tileRect(i);
+        if (!tile.intersects(dirty))
+            continue;
+        if (stamped && !(m_cursorShown && i == m_cursor))
+            m_stamps.draw(painter, tile, l[i]->text());
+        else
+            painter.drawText(tile, Qt::AlignCenter, l[i]->text());
+    }
 }
 
 void BoardSurface::focusInEvent(QFocusEvent *event)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/Board.h"
+#include "window/LetterStamps.h"
 
 #include <QColor>
 #include <QList>
@@ -82,4 +83,5 @@ private:
     bool m_cursorShown = false;
     QColor m_cursorLine;
     QColor m_cursorCell;
+    LetterStamps m_stamps;
 };

@@ -5,23 +5,30 @@
 #include "window/TileLabel.h"
 
 #include <QEvent>
+#include <QPainter>
 
 StartPanelMargin::StartPanelMargin(QWidget *panel)
     : QWidget(panel->parentWidget())
     , m_panel(panel)
 {
     setObjectName(panel->objectName() + QStringLiteral("Margin"));
-    QRect cut;
+    QRect cut = panel->geometry();
     for (const TileLabel *tile : parentWidget()->findChildren<TileLabel *>(Qt::FindDirectChildrenOnly)) {
         if (tile->geometry().intersects(panel->geometry()))
             cut |= tile->geometry();
     }
     setGeometry(cut);
-    setPalette(panel->palette());
-    setAutoFillBackground(true);
+    // Filled in its paint event rather than as an opaque widget, which would cut the board's
+    // repaint into pieces that cost every letter drawn around it a slower copy.
+    panel->setAutoFillBackground(false);
     stackUnder(panel);
     setVisible(!panel->isHidden());
     panel->installEventFilter(this);
+}
+
+void StartPanelMargin::paintEvent(QPaintEvent *)
+{
+    QPainter(this).fillRect(rect(), m_panel->palette().brush(m_panel->backgroundRole()));
 }
 
 bool StartPanelMargin::eventFilter(QObject *watched, QEvent *event)

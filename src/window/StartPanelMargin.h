@@ -4,8 +4,9 @@
 
 #include <QWidget>
 
-// Covers the tiles that a panel overlaps only in part, while the panel is shown, so that no
-// slivers of their letters show along its edges. The panel keeps its own geometry.
+// Covers the panel and the tiles that it overlaps only in part, while the panel is shown, so
+// that no slivers of their letters show along its edges. The panel keeps its own geometry
+// and draws no ground of its own.
 class StartPanelMargin : public QWidget
 {
 public:
@@ -13,6 +14,7 @@ public:
     explicit StartPanelMargin(QWidget *panel);
 
 protected:
+    void paintEvent(QPaintEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

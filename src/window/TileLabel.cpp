@@ -8,6 +8,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace {
 
@@ -77,6 +78,23 @@ void TileLabel::announceNameChange()
         QAccessibleEvent event(this, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&event);
     }
+}
+
+void TileLabel::paintEvent(QPaintEvent *)
+{
+    if (frameShape() == QFrame::NoFrame)
+        return;
+    QPainter painter(this);
+    drawFrame(&painter);
+}
+
+void TileLabel::changeEvent(QEvent *event)
+{
+    // The board places the tile and draws its letter, so a new font changes nothing here; a
+    // label would work out its size again and ask its parent for a layout, 400 times a resize.
+    if (event->type() == QEvent::FontChange)
+        return;
+    QLabel::changeEvent(event);
 }
 
 void TileLabel::mousePressEvent(QMouseEvent *event)

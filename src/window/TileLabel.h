@@ -7,7 +7,8 @@
 class BoardSurface;
 
 // A letter tile on the board: a press and release on it is a click, a double click is
-// its own event; both are handed to the board, which owns all 400 tiles.
+// its own event; both are handed to the board, which owns all 400 tiles and draws their
+// letters. The tile draws only its mark.
 class TileLabel : public QLabel
 {
     Q_OBJECT
@@ -24,6 +25,8 @@ public:
     void announceNameChange();
 
 protected:
+    void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;

@@ -159,7 +159,6 @@ void frmZentile::buildControls()
     m_board->MakeGrid();
 
     fraStart = place(new QFrame(m_board), "fraStart", Twips::toPixels(0, 3120, 7095, 855));
-    fraStart->setAutoFillBackground(true);
     fraStart->setFont(font());
     cmdStart = makeButton(fraStart, "cmdStart", QStringLiteral("Start Game"), Twips::toPixels(2160, 120, 2775, 615), true);
 

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "WindowHarness.h"
 
+#include <QImage>
 #include <QScreen>
 #include <QTemporaryFile>
 
@@ -78,6 +79,45 @@ private slots:
         for (int i = 0; factor == 1 && i < after.size(); ++i) {
             QCOMPARE(after[i]->geometry(), before[i]->geometry());
             QCOMPARE(after[i]->font(), before[i]->font());
+        }
+    }
+
+    // The board draws the letters itself, once per letter and size, and copies them to the tiles:
+    // each must look exactly as the tile's own label would draw it, after any resize.
+    void lettersAsTheirLabelsDrawThem_data()
+    {
+        QTest::addColumn<QList<QSize>>("boards");
+        QTest::newRow("as designed") << QList<QSize>{{599, 534}};
+        QTest::newRow("grown by an odd factor") << QList<QSize>{{599, 534}, {823, 734}};
+        QTest::newRow("shrunk after growing") << QList<QSize>{{1198, 1068}, {700, 640}};
+    }
+
+    void lettersAsTheirLabelsDrawThem()
+    {
+        QFETCH(QList<QSize>, boards);
+        Window w;
+        w->move(Large);
+        QVERIFY(w.show());
+        QWidget *board = w->centralWidget();
+        QImage shot;
+        for (const QSize &size : boards) {
+            w->resize(w->size() + size - board->size());
+            QCOMPARE(board->size(), size);
+            shot = board->grab().toImage();
+        }
+        const QRect covered = w.child(QStringLiteral("fraStartMargin"))->geometry();
+        for (int i = 0; i < 400; ++i) {
+            if (w.tile(i)->geometry().intersects(covered))
+                continue;
+            QLabel label(w.tile(i)->text());
+            label.setAlignment(Qt::AlignCenter);
+            label.setFont(board->font());
+            label.setPalette(board->palette());
+            label.resize(w.tile(i)->size());
+            QImage drawn(label.size(), shot.format());
+            drawn.fill(board->palette().color(QPalette::Window));
+            label.render(&drawn, QPoint(), QRegion(), QWidget::DrawChildren);
+            QVERIFY2(shot.copy(w.tile(i)->geometry()) == drawn, qPrintable(w.tile(i)->objectName()));
         }
     }
 };
