@@ -75,7 +75,10 @@ void BoardSurface::AddTile(int n)
     l[n] = new TileLabel(n, this);
     l[n]->setAlignment(Qt::AlignCenter);
     l[n]->setGeometry(Twips::tileAt(Board::rowOf(n), Board::columnOf(n)));
-    l[n]->show();
+    // Tiles made before the window shows are shown with it: showing each one now would
+    // polish 400 widgets one at a time, which costs more than making them.
+    if (isVisible())
+        l[n]->show();
 }
 
 void BoardSurface::follow(const GameModel &model)
@@ -140,11 +143,17 @@ void BoardSurface::takeFocusForPlay()
         setFocus(Qt::OtherFocusReason);
 }
 
-void BoardSurface::setCursorColours(const QColor &line, const QColor &cell)
+void BoardSurface::setColours(const QColor &letters, const QColor &line, const QColor &cell)
 {
+    m_letters = letters;
     m_cursorLine = line;
     m_cursorCell = cell;
     update();
+}
+
+QColor BoardSurface::letterColour() const
+{
+    return m_letters.isValid() ? m_letters : palette().color(QPalette::WindowText);
 }
 
 void BoardSurface::announceCursor()
@@ -224,7 +233,7 @@ void BoardSurface::paintEvent(QPaintEvent *event)
     }
     // Letters as each tile's label would draw them. The stamps need a plain ground beneath
     // the tiles and whole device pixels; elsewhere each letter is laid out where it stands.
-    const QColor ink = palette().color(QPalette::WindowText);
+    const QColor ink = letterColour();
     painter.setPen(ink);
     const qreal ratio = devicePixelRatioF();
     const QBrush &ground = palette().brush(QPalette::Window);

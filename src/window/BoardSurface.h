@@ -42,8 +42,10 @@ public:
     bool hasKeyboardCursor(int index) const { return index == m_cursor && m_cursorShown && hasFocus(); }
     // Takes the focus with the cursor shown on the top-left tile, as a game starts.
     void takeFocusForPlay();
-    // The cursor's outline (also the board's focus frame) and the fill of its cell.
-    void setCursorColours(const QColor &line, const QColor &cell);
+    // The letters' and marks' colour, the cursor's outline (also the board's focus frame) and
+    // the fill of its cell. Kept here rather than as a palette, which all 400 tiles would inherit.
+    void setColours(const QColor &letters, const QColor &line, const QColor &cell);
+    QColor letterColour() const;
 
     // Creates the 400 tiles, each at its row and column.
     void MakeGrid();
@@ -81,6 +83,7 @@ private:
     QList<int> m_wordTiles;
     int m_cursor = 0;
     bool m_cursorShown = false;
+    QColor m_letters;
     QColor m_cursorLine;
     QColor m_cursorCell;
     LetterStamps m_stamps;

@@ -9,16 +9,28 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace {
 
+// Relative luminance of an 8-bit channel, worked out once for all 256 values: the search for
+// a readable shade weighs hundreds of colours at every start-up.
+double linear(int channel)
+{
+    static const std::array<double, 256> table = [] {
+        std::array<double, 256> values{};
+        for (int i = 0; i < 256; ++i) {
+            const double c = i / 255.0;
+            values[i] = c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        }
+        return values;
+    }();
+    return table[channel];
+}
+
 double luminance(const QColor &colour)
 {
-    const auto linear = [](int channel) {
-        const double c = channel / 255.0;
-        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-    };
     return 0.2126 * linear(colour.red()) + 0.7152 * linear(colour.green()) + 0.0722 * linear(colour.blue());
 }
 
@@ -109,19 +121,15 @@ void ReadableColours::apply()
         cell = readableShade(cell, {letters}, TextRatio);
     }
 
-    QPalette tiles = base;
     QPalette plain = base;
     for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        tiles.setColor(group, QPalette::WindowText, letters);
         // The frames' labels go back to the window's text colour, made readable where it is not.
         const QColor text = base.color(group, QPalette::WindowText);
         plain.setColor(group, QPalette::WindowText,
                        group == QPalette::Disabled ? text : readableShade(text, {base.color(group, QPalette::Window)}, TextRatio));
     }
-    if (m_board) {
-        m_board->setPalette(tiles);
-        m_board->setCursorColours(readableShade(seed, {board}, MarkRatio), cell);
-    }
+    if (m_board)
+        m_board->setColours(letters, readableShade(seed, {board}, MarkRatio), cell);
     for (const QPointer<QWidget> &frame : std::as_const(m_frames)) {
         if (frame)
             frame->setPalette(plain);

@@ -9,6 +9,8 @@
 #include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 namespace {
 
@@ -59,7 +61,7 @@ TileLabel::TileLabel(int index, BoardSurface *parent)
         return true;
     }();
     Q_UNUSED(factoryInstalled);
-    setObjectName(QStringLiteral("l(%1)").arg(index));
+    setObjectName(QLatin1String("l(") + QString::number(index) + QLatin1Char(')'));
 }
 
 QString TileLabel::spokenName() const
@@ -84,15 +86,20 @@ void TileLabel::paintEvent(QPaintEvent *)
 {
     if (frameShape() == QFrame::NoFrame)
         return;
+    // A frame as the label draws it, in the board's letter colour.
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    option.palette.setColor(QPalette::WindowText, static_cast<const BoardSurface *>(parentWidget())->letterColour());
     QPainter painter(this);
-    drawFrame(&painter);
+    style()->drawControl(QStyle::CE_ShapedFrame, &option, &painter, this);
 }
 
 void TileLabel::changeEvent(QEvent *event)
 {
-    // The board places the tile and draws its letter, so a new font changes nothing here; a
-    // label would work out its size again and ask its parent for a layout, 400 times a resize.
-    if (event->type() == QEvent::FontChange)
+    // The board places the tile, draws its letter and repaints itself, marks included, when
+    // its font or colours change. A label would work out its size again and ask its parent
+    // for a layout, 400 times a resize.
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange)
         return;
     QLabel::changeEvent(event);
 }

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "WindowHarness.h"
 
+#include "window/BoardSurface.h"
+
 #include <QImage>
 #include <QScreen>
 #include <QTemporaryFile>
@@ -112,7 +114,9 @@ private slots:
             QLabel label(w.tile(i)->text());
             label.setAlignment(Qt::AlignCenter);
             label.setFont(board->font());
-            label.setPalette(board->palette());
+            QPalette ink = board->palette();
+            ink.setColor(QPalette::WindowText, w->findChild<BoardSurface *>()->letterColour());
+            label.setPalette(ink);
             label.resize(w.tile(i)->size());
             QImage drawn(label.size(), shot.format());
             drawn.fill(board->palette().color(QPalette::Window));
