@@ -6,6 +6,8 @@
 
 // The list of words played. It tells a screen reader its current word has the focus only
 // while it holds the focus itself: the game moves the current word as the board is played.
+// While focused it is bordered in the highlight colour, since it draws no focus of its own
+// while it is empty or has no current word.
 class WordList : public QListWidget
 {
     Q_OBJECT
@@ -14,5 +16,6 @@ public:
     explicit WordList(QWidget *parent);
 
 protected:
+    bool event(QEvent *event) override;
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
 };

@@ -204,8 +204,6 @@ void frmZentile::buildControls()
     setTabOrder(cmdFinish, m_board);
     // The word buttons start disabled, so the list is the first stop.
     lstWords->setFocus(Qt::OtherFocusReason);
-    // The list draws no focus of its own while it is empty or has no current word.
-    lstWords->setStyleSheet(QStringLiteral("QListWidget:focus { border: 2px solid palette(highlight); }"));
 }
 
 void frmZentile::buildMenus()

@@ -166,12 +166,17 @@ void tst_accessibility::boardShowsItsFocus()
     // A point of the focus frame, in the margin above the first tile.
     const QPoint frame = w.tile(0)->geometry().topLeft() + QPoint(4, -3);
     const QRgb plain = board->grab().toImage().pixel(frame);
+    // The list, focused at start-up, is bordered in the highlight colour until the focus leaves.
+    auto *list = w.child(QStringLiteral("lstWords"));
+    const auto listBorder = [list] { return QColor(list->grab().toImage().pixel(0, list->height() / 2)); };
+    QCOMPARE(listBorder(), list->palette().color(QPalette::Highlight));
 
     // Back from the list, past the disabled word buttons, to the board: the keyboard is on it.
     type(w, {Qt::Key_Backtab});
     QCOMPARE(focused(), board);
     QVERIFY(board->cursorShown());
     QVERIFY(board->grab().toImage().pixel(frame) != plain);
+    QVERIFY(listBorder() != list->palette().color(QPalette::Highlight));
 
     type(w, {Qt::Key_Tab});
     QVERIFY(focused() != board);

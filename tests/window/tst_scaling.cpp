@@ -73,10 +73,16 @@ private slots:
         QCOMPARE(w.child(QStringLiteral("lblTime"))->font().pointSizeF(), 8.25 * factor);
         QCOMPARE(w.child(QStringLiteral("board"))->font().pointSizeF(), 12.75 * factor);
 
-        // At its designed size every control is where and as the never-shown layout has it.
+        // At its designed size every control is where and as the never-shown layout has it;
+        // a list lays out its own scroll bars and viewport once it is first shown.
         Window design;
-        const QList<QWidget *> before = design->centralWidget()->findChildren<QWidget *>();
-        const QList<QWidget *> after = w->centralWidget()->findChildren<QWidget *>();
+        const auto controls = [](Window &window) {
+            QList<QWidget *> named = window->centralWidget()->findChildren<QWidget *>();
+            named.removeIf([](const QWidget *widget) { return widget->objectName().startsWith(QLatin1String("qt_")); });
+            return named;
+        };
+        const QList<QWidget *> before = controls(design);
+        const QList<QWidget *> after = controls(w);
         QCOMPARE(after.size(), before.size());
         for (int i = 0; factor == 1 && i < after.size(); ++i) {
             QCOMPARE(after[i]->geometry(), before[i]->geometry());
