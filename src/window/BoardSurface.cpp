@@ -241,6 +241,9 @@ void BoardSurface::paintEvent(QPaintEvent *event)
     if (stamped)
         m_stamps.prepare(font(), ink, ground.color(), ratio);
     const QRect dirty = event->rect();
+    // Where opaque controls elsewhere on the board cut the repaint into pieces, each stamp
+    // would be copied through a slower path; clipped to the tiles, the repaint is one piece.
+    painter.setClipRect(dirty & tilesArea());
     for (int i = 0; i < Board::TileCount; ++i) {
         const QRect tile = tileRect(i);
         if (!tile.intersects(dirty))
