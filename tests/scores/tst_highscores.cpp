@@ -21,15 +21,6 @@ QList<Entry> inserted(QList<Entry> entries, int place, const Entry &entry)
     return entries;
 }
 
-// Records that a missing or short file lacked, shifted down to `fromRank` and on.
-QByteArray zeroRecords(int fromRank)
-{
-    QByteArray bytes;
-    for (int rank = fromRank; rank <= 10; ++rank)
-        bytes += ScoreBytes::record(rank, 0, ScoreBytes::zeroName());
-    return bytes;
-}
-
 QString line(const QString &rank, const QString &score, const QString &name)
 {
     return rank + QStringLiteral(".        ") + score + QStringLiteral("        ") + name + QStringLiteral("\r\n");
@@ -65,6 +56,7 @@ void TestHighScores::checkHighScore_data()
     const QByteArray tenBytes = ScoreBytes::table(ten);
     const QByteArray reset = ScoreBytes::emptyTable();
     const QStringList zed{QStringLiteral("Zed")};
+    const QByteArray unread = ScoreBytes::zeroName();
     const QList<Entry> capped = inserted(ten, 0, {32767, "Max"});
     const QByteArray cappedBytes = ScoreBytes::table(capped);
     const auto with = [](const QList<Entry> &list, int place, const Entry &e) { return ScoreBytes::table(inserted(list, place, e)); };
@@ -80,12 +72,12 @@ void TestHighScores::checkHighScore_data()
                                       << ScoreBytes::record(1, 1, ScoreBytes::name("Zed")) + ScoreBytes::emptyRecords(2);
     QTest::newRow("zero, missing file") << false << QByteArray() << "0" << zed << false << QByteArray();
     QTest::newRow("missing file") << false << QByteArray() << "30" << zed << true
-                                  << ScoreBytes::record(1, 30, ScoreBytes::name("Zed")) + zeroRecords(2);
+                                  << ScoreBytes::record(1, 30, ScoreBytes::name("Zed")) + ScoreBytes::emptyRecords(2, unread);
     // The fourth record is cut after six bytes of its name: it still holds 70 and stays above 50.
     QTest::newRow("short file") << true << tenBytes.left(3 * 24 + 10) << "50" << zed << true
                                 << tenBytes.left(3 * 24)
             + ScoreBytes::record(4, 70, QByteArrayLiteral("Dee   ") + QByteArray(14, '\0'))
-            + ScoreBytes::record(5, 50, ScoreBytes::name("Zed")) + zeroRecords(6);
+            + ScoreBytes::record(5, 50, ScoreBytes::name("Zed")) + ScoreBytes::emptyRecords(6, unread);
     QTest::newRow("cancel stores blanks") << true << tenBytes << "150" << QStringList{QString()} << true << with(ten, 0, {150, ""});
     QTest::newRow("default answer") << true << tenBytes << "150" << QStringList() << true << with(ten, 0, {150, "Name"});
     QTest::newRow("above 32767") << true << tenBytes << "40000" << zed << true << with(ten, 0, {32767, "Zed"});
