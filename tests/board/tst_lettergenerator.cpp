@@ -119,9 +119,7 @@ void TestLetterGenerator::dealDrawsTwicePerTile()
 
     ScriptedRandom random;
     // Tiles 0 to 398 draw zeros ("E"); the last tile gets the row's pair only if each tile takes two draws.
-    for (int i = 0; i < 2 * (Board::TileCount - 1); ++i)
-        random.script << 0.0;
-    random.script << categoryU << letterU;
+    random.script = QList<double>(2 * (Board::TileCount - 1), 0.0) << categoryU << letterU;
 
     GameModel model;
     LetterGenerator generator(random);

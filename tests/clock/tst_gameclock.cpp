@@ -232,17 +232,7 @@ void TestGameClock::gameEnd()
     g.dialogs.textAnswers = {QStringLiteral("Ann")};
     g.dialogs.confirmAnswers = {true, false};
 
-    struct Seen
-    {
-        Kind kind;
-        QString title;
-        QString text;
-        bool timer;
-        int words;
-        QString selected;
-        qint64 score;
-        qint16 stored;
-    };
+    struct Seen { Kind kind; QString title; QString text; bool timer; int words; QString selected; qint64 score; qint16 stored; };
     QList<Seen> seen;
     g.dialogs.whileShowing = [&](const ScriptedDialogs::Shown &box) {
         const int selected = g.model.highlightedWord();

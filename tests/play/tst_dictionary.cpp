@@ -98,8 +98,7 @@ void TestDictionary::lookup_data()
     QTest::newRow("after a long line") << QByteArray(1000, 'C') + "\r\nCAT\r\n" << "CAT" << true;
     QTest::newRow("long line starting with the word") << "CAT" + QByteArray(300000, 'S') + "\r\n" << "CAT" << false;
     QTest::newRow("long line ending with the word") << QByteArray(300000, 'S') + "CAT\r\n" << "CAT" << false;
-    QTest::newRow("long last line starting with the word") << "DOG\r\nCAT" + QByteArray(300000, 'S') << "CAT"
-                                                           << false;
+    QTest::newRow("long last line starting with the word") << "DOG\r\nCAT" + QByteArray(300000, 'S') << "CAT" << false;
     QTest::newRow("after a long unbroken line") << QByteArray(600000, 'Q') + "\nCAT" << "CAT" << true;
 }
 
@@ -181,10 +180,8 @@ void TestDictionary::scanEdges_data()
     QTest::newRow("every line end") << QByteArray("DOG\rCAT\nEMU\r\nGNU\r") << qsizetype(3)
                                     << QByteArrayList{"DOG", "CAT", "EMU", "GNU"};
     QTest::newRow("empty lines") << QByteArray("\r\n\r\n\n\r\rA\r\n\n\r") << qsizetype(1) << QByteArrayList{"A"};
-    QTest::newRow("word a prefix of a line") << QByteArray("CATS\r\nCAT\r\nCATCAT") << qsizetype(3)
-                                             << QByteArrayList{"CAT"};
-    QTest::newRow("line a prefix of a word") << QByteArray("CA\r\nCAT\r\nC") << qsizetype(3)
-                                             << QByteArrayList{"CA", "CAT", "C"};
+    QTest::newRow("word a prefix of a line") << QByteArray("CATS\r\nCAT\r\nCATCAT") << qsizetype(3) << QByteArrayList{"CAT"};
+    QTest::newRow("line a prefix of a word") << QByteArray("CA\r\nCAT\r\nC") << qsizetype(3) << QByteArrayList{"CA", "CAT", "C"};
     QTest::newRow("lone CR inside long lines") << QByteArray("XXXXXXXX\rCAT\r\nYYYYYYYY\rDOG\rZZZZZZZZ\nEMU") << qsizetype(3)
                                                << QByteArrayList{"CAT", "DOG", "EMU"};
     QTest::newRow("byte-order mark") << bom + "CAT\r\nDOG" << qsizetype(3) << QByteArrayList{"CAT", "DOG"};
@@ -201,8 +198,7 @@ void TestDictionary::scanEdges_data()
         QTest::addRow("lines ended by %s", ending == "\r\n" ? "CR LF" : ending == "\r" ? "CR" : "LF")
             << content << qsizetype(24) << lines;
     }
-    QTest::newRow("half a byte-order mark") << QByteArray("\xEF\xBB" "CAT") << qsizetype(5)
-                                            << QByteArrayList{"\xEF\xBB" "CAT"};
+    QTest::newRow("half a byte-order mark") << QByteArray("\xEF\xBB" "CAT") << qsizetype(5) << QByteArrayList{"\xEF\xBB" "CAT"};
 }
 
 void TestDictionary::scanEdges()
@@ -238,8 +234,7 @@ void TestDictionary::append_data()
     QTest::newRow("ends in LF") << true << QByteArray("OLD\n") << QByteArray("OLD\nNEW\r\n");
     QTest::newRow("ends in CR") << true << QByteArray("OLD\r") << QByteArray("OLD\rNEW\r\n");
     QTest::newRow("last line unterminated") << true << QByteArray("OLD") << QByteArray("OLD\r\nNEW\r\n");
-    QTest::newRow("two lines, last unterminated") << true << QByteArray("ONE\r\nOLD")
-                                                  << QByteArray("ONE\r\nOLD\r\nNEW\r\n");
+    QTest::newRow("two lines, last unterminated") << true << QByteArray("ONE\r\nOLD") << QByteArray("ONE\r\nOLD\r\nNEW\r\n");
 }
 
 void TestDictionary::append()

@@ -41,11 +41,7 @@ void TestWordPlay::adjacency_data()
     QTest::addColumn<bool>("adjacent");
 
     // Each tile's neighbours, and the tiles apart from it, wrapped rows included.
-    const struct {
-        const char *name;
-        int from;
-        QList<int> near, apart;
-    } rows[] = {
+    const struct { const char *name; int from; QList<int> near, apart; } rows[] = {
         {"interior 45", 45, {24, 25, 26, 44, 46, 64, 65, 66}, {47, 5, 85, 43, 23, 67}},
         {"corner 0", 0, {1, 20, 21}, {19}},
         {"corner 19", 19, {18, 38, 39}, {20, 0, 40}},

@@ -158,6 +158,7 @@ QStringList entries(const QString &dir)
 }
 
 const QByteArray Words = "ZEN\r\nCAT\r\n";
+constexpr qint64 SparseSize = 16LL << 30;
 
 } // namespace
 
@@ -193,23 +194,22 @@ void TestDataFaults::faults_data()
 
     // A full disk, a full tmpfs (root only) and a failed sync are shown; entries the game did
     // not make are neither removed nor in the way, and nothing is shown.
-    using Named = std::pair<Fault, const char *>;
-    for (const auto &[fault, name] : {Named{Fault::FileSizeLimit, "full disk"}, Named{Fault::FullTmpfs, "full tmpfs"},
-                                      Named{Fault::FailedSync, "failed sync"}, Named{Fault::PlayersFiles, "player's files of near names"},
-                                      Named{Fault::LockDirectory, "lock left as a directory"}, Named{Fault::LockFifo, "lock left as a FIFO"},
-                                      Named{Fault::LockReadOnly, "lock left read-only"}, Named{Fault::LockOfAnotherOwner, "lock of another owner"},
-                                      Named{Fault::LockLinkElsewhere, "lock linked elsewhere"}, Named{Fault::SparseTail, "16 GiB sparse tail"},
-                                      Named{Fault::ChmodNotSupported, "folder without permissions (ENOSYS)"},
-                                      Named{Fault::ChmodRefused, "folder without permissions (EPERM)"}, Named{Fault::LinkedTable, "linked table"}}) {
-        const bool shown = fault < Fault::PlayersFiles;
+    using enum Fault;
+    for (const auto &[fault, name] : {std::pair{FileSizeLimit, "full disk"}, {FullTmpfs, "full tmpfs"}, {FailedSync, "failed sync"},
+                                      {PlayersFiles, "player's files of near names"}, {LockDirectory, "lock left as a directory"},
+                                      {LockFifo, "lock left as a FIFO"}, {LockReadOnly, "lock left read-only"},
+                                      {LockOfAnotherOwner, "lock of another owner"}, {LockLinkElsewhere, "lock linked elsewhere"},
+                                      {SparseTail, "16 GiB sparse tail"}, {ChmodNotSupported, "folder without permissions (ENOSYS)"},
+                                      {ChmodRefused, "folder without permissions (EPERM)"}, {LinkedTable, "linked table"}}) {
+        const bool shown = fault < PlayersFiles;
         const QByteArray prefix = QByteArray(name) + ": ";
         QTest::newRow(prefix + "save a score") << fault << Operation::SaveScore << (shown ? saved : QString());
         QTest::newRow(prefix + "reset") << fault << Operation::Reset << (shown ? reset : QString());
         QTest::newRow(prefix + "add a word") << fault << Operation::AddWord << (shown ? word : QString());
     }
-    QTest::newRow("full disk: show the table") << Fault::FileSizeLimit << Operation::ShowTable << table;
+    QTest::newRow("full disk: show the table") << FileSizeLimit << Operation::ShowTable << table;
 
-    for (const auto &[fault, name] : {Named{Fault::Fifo, "FIFO"}, Named{Fault::DevZero, "link to /dev/zero"}, Named{Fault::Directory, "directory"}}) {
+    for (const auto &[fault, name] : {std::pair{Fifo, "FIFO"}, {DevZero, "link to /dev/zero"}, {Directory, "directory"}}) {
         const QByteArray prefix = QByteArray(name) + ": ";
         QTest::newRow(prefix + "save a score") << fault << Operation::SaveScore << read;
         QTest::newRow(prefix + "reset") << fault << Operation::Reset << reset;
@@ -220,11 +220,11 @@ void TestDataFaults::faults_data()
     }
 
     // A read-only folder is a mount for root and permissions for others.
-    QTest::newRow("read-only folder: save a score") << Fault::ReadOnlyFolder << Operation::SaveScore << saved;
-    QTest::newRow("read-only folder: add a word") << Fault::ReadOnlyFolder << Operation::AddWord << word;
-    QTest::newRow("read-only folder, no table yet: show the table") << Fault::ReadOnlyFolder << Operation::ShowTable << table;
-    QTest::newRow("writable table in a read-only folder: save a score") << Fault::WritableTableInReadOnlyFolder << Operation::SaveScore << saved;
-    QTest::newRow("byte-order mark: look up") << Fault::ByteOrderMark << Operation::LookUp << QString();
+    QTest::newRow("read-only folder: save a score") << ReadOnlyFolder << Operation::SaveScore << saved;
+    QTest::newRow("read-only folder: add a word") << ReadOnlyFolder << Operation::AddWord << word;
+    QTest::newRow("read-only folder, no table yet: show the table") << ReadOnlyFolder << Operation::ShowTable << table;
+    QTest::newRow("writable table in a read-only folder: save a score") << WritableTableInReadOnlyFolder << Operation::SaveScore << saved;
+    QTest::newRow("byte-order mark: look up") << ByteOrderMark << Operation::LookUp << QString();
 }
 
 void TestDataFaults::faults()
@@ -251,7 +251,6 @@ void TestDataFaults::faults()
     QString expectedFound;
     const QString elsewhere = tmp.filePath(QStringLiteral("elsewhere"));
     const QString lockPath = tablePath + QStringLiteral(".lock");
-    constexpr qint64 SparseSize = 16LL << 30;
     bool mounted = false;
     bool restoreMode = false;
     const auto undo = qScopeGuard([&] {
@@ -656,7 +655,6 @@ void TestDataFaults::seedCopy()
         QVERIFY2(outcome.boxes.first().text.contains((fifo ? seedWords : seedTable) + QStringLiteral(": ")), qPrintable(outcome.boxes.first().text));
         QVERIFY(entries(playerDir).isEmpty());
     } else if (seed == QStringLiteral("sparse")) {
-        constexpr qint64 SparseSize = 16LL << 30;
         QFile file(seedTable);
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(ScoreBytes::table(ScoreBytes::tenEntries())) > 0 && file.resize(SparseSize)
                 && file.seek(SparseSize - 4) && file.write("TAIL") == 4);

@@ -135,9 +135,7 @@ void tst_Robustness::dictionary()
     TestGame t;
     QVERIFY(FileBytes::write(t.dictionaryPath(), bytes));
     const QSet<QByteArray> lines = linesOf(bytes);
-    const QStringList words = {QStringLiteral("HELLO"), QStringLiteral("ZEN"), QStringLiteral("WORD"), QStringLiteral("ABC"),
-                               QStringLiteral("ONE"), QStringLiteral("TWO"), QStringLiteral("THREE"), QStringLiteral("MISSING"),
-                               QStringLiteral("AAAAAAAAAAAAAAAAAAAAAAAAAAAAAA")};
+    const QStringList words = {"HELLO", "ZEN", "WORD", "ABC", "ONE", "TWO", "THREE", "MISSING", "AAAAAAAAAAAAAAAAAAAAAAAAAAAAAA"};
     QSet<QString> expected;
     for (const QString &word : words) {
         const bool held = lines.contains(word.toLatin1());

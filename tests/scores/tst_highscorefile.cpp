@@ -154,12 +154,9 @@ void TestHighScoreFile::unusableFile_data()
     QTest::addColumn<int>("operation");
 
     enum { Check, Show, Reset };
-    QTest::newRow("folder beneath a file, name entry") << true << int(Check);
-    QTest::newRow("folder beneath a file, table") << true << int(Show);
-    QTest::newRow("folder beneath a file, reset") << true << int(Reset);
-    QTest::newRow("file name taken by a folder, name entry") << false << int(Check);
-    QTest::newRow("file name taken by a folder, table") << false << int(Show);
-    QTest::newRow("file name taken by a folder, reset") << false << int(Reset);
+    for (const auto &[beneathFile, place] : {std::pair{true, "folder beneath a file"}, {false, "file name taken by a folder"}})
+        for (const auto &[operation, what] : {std::pair{int(Check), "name entry"}, {int(Show), "table"}, {int(Reset), "reset"}})
+            QTest::addRow("%s, %s", place, what) << beneathFile << operation;
 }
 
 void TestHighScoreFile::unusableFile()

@@ -21,15 +21,6 @@ QList<Entry> inserted(QList<Entry> entries, int place, const Entry &entry)
     return entries;
 }
 
-// Records that a missing or short file lacked, shifted down to `fromRank` and on.
-QByteArray zeroRecords(int fromRank)
-{
-    QByteArray bytes;
-    for (int rank = fromRank; rank <= 10; ++rank)
-        bytes += ScoreBytes::record(rank, 0, ScoreBytes::zeroName());
-    return bytes;
-}
-
 QString line(const QString &rank, const QString &score, const QString &name)
 {
     return rank + QStringLiteral(".        ") + score + QStringLiteral("        ") + name + QStringLiteral("\r\n");
@@ -65,18 +56,15 @@ void TestHighScores::checkHighScore_data()
     const QByteArray tenBytes = ScoreBytes::table(ten);
     const QByteArray reset = ScoreBytes::emptyTable();
     const QStringList zed{QStringLiteral("Zed")};
-    QList<Entry> capped = ten;
-    capped.prepend({32767, "Max"});
-    capped.removeLast();
+    const QByteArray unread = ScoreBytes::zeroName();
+    const QList<Entry> capped = inserted(ten, 0, {32767, "Max"});
+    const QByteArray cappedBytes = ScoreBytes::table(capped);
+    const auto with = [](const QList<Entry> &list, int place, const Entry &e) { return ScoreBytes::table(inserted(list, place, e)); };
 
-    QTest::newRow("top") << true << tenBytes << "150" << zed << true
-                         << ScoreBytes::table(inserted(ten, 0, {150, "Zed"}));
-    QTest::newRow("middle") << true << tenBytes << "65" << zed << true
-                            << ScoreBytes::table(inserted(ten, 4, {65, "Zed"}));
-    QTest::newRow("equal goes below") << true << tenBytes << "70" << zed << true
-                                      << ScoreBytes::table(inserted(ten, 4, {70, "Zed"}));
-    QTest::newRow("tenth place") << true << tenBytes << "15" << zed << true
-                                 << ScoreBytes::table(inserted(ten, 9, {15, "Zed"}));
+    QTest::newRow("top") << true << tenBytes << "150" << zed << true << with(ten, 0, {150, "Zed"});
+    QTest::newRow("middle") << true << tenBytes << "65" << zed << true << with(ten, 4, {65, "Zed"});
+    QTest::newRow("equal goes below") << true << tenBytes << "70" << zed << true << with(ten, 4, {70, "Zed"});
+    QTest::newRow("tenth place") << true << tenBytes << "15" << zed << true << with(ten, 9, {15, "Zed"});
     QTest::newRow("equal to the tenth") << true << tenBytes << "10" << zed << false << tenBytes;
     QTest::newRow("below all") << true << tenBytes << "9" << zed << false << tenBytes;
     QTest::newRow("zero, reset table") << true << reset << "0" << zed << false << reset;
@@ -84,22 +72,17 @@ void TestHighScores::checkHighScore_data()
                                       << ScoreBytes::record(1, 1, ScoreBytes::name("Zed")) + ScoreBytes::emptyRecords(2);
     QTest::newRow("zero, missing file") << false << QByteArray() << "0" << zed << false << QByteArray();
     QTest::newRow("missing file") << false << QByteArray() << "30" << zed << true
-                                  << ScoreBytes::record(1, 30, ScoreBytes::name("Zed")) + zeroRecords(2);
+                                  << ScoreBytes::record(1, 30, ScoreBytes::name("Zed")) + ScoreBytes::emptyRecords(2, unread);
     // The fourth record is cut after six bytes of its name: it still holds 70 and stays above 50.
     QTest::newRow("short file") << true << tenBytes.left(3 * 24 + 10) << "50" << zed << true
                                 << tenBytes.left(3 * 24)
             + ScoreBytes::record(4, 70, QByteArrayLiteral("Dee   ") + QByteArray(14, '\0'))
-            + ScoreBytes::record(5, 50, ScoreBytes::name("Zed")) + zeroRecords(6);
-    QTest::newRow("cancel stores blanks") << true << tenBytes << "150" << QStringList{QString()} << true
-                                          << ScoreBytes::table(inserted(ten, 0, {150, ""}));
-    QTest::newRow("default answer") << true << tenBytes << "150" << QStringList() << true
-                                    << ScoreBytes::table(inserted(ten, 0, {150, "Name"}));
-    QTest::newRow("above 32767") << true << tenBytes << "40000" << zed << true
-                                 << ScoreBytes::table(inserted(ten, 0, {32767, "Zed"}));
-    QTest::newRow("above 32767 beats a stored 32767") << true << ScoreBytes::table(capped) << "40000" << zed << true
-                                                      << ScoreBytes::table(inserted(capped, 0, {32767, "Zed"}));
-    QTest::newRow("32767 goes below a stored 32767") << true << ScoreBytes::table(capped) << "32767" << zed << true
-                                                     << ScoreBytes::table(inserted(capped, 1, {32767, "Zed"}));
+            + ScoreBytes::record(5, 50, ScoreBytes::name("Zed")) + ScoreBytes::emptyRecords(6, unread);
+    QTest::newRow("cancel stores blanks") << true << tenBytes << "150" << QStringList{QString()} << true << with(ten, 0, {150, ""});
+    QTest::newRow("default answer") << true << tenBytes << "150" << QStringList() << true << with(ten, 0, {150, "Name"});
+    QTest::newRow("above 32767") << true << tenBytes << "40000" << zed << true << with(ten, 0, {32767, "Zed"});
+    QTest::newRow("above 32767 beats a stored 32767") << true << cappedBytes << "40000" << zed << true << with(capped, 0, {32767, "Zed"});
+    QTest::newRow("32767 goes below a stored 32767") << true << cappedBytes << "32767" << zed << true << with(capped, 1, {32767, "Zed"});
 }
 
 void TestHighScores::checkHighScore()
@@ -148,13 +131,10 @@ void TestHighScores::tableText_data()
     QTest::addColumn<QString>("text");
 
     const QString header = QStringLiteral("Rank     Score       Name\r\n\r\n");
-    QTest::newRow("reset table")
-        << true << ScoreBytes::emptyTable()
-        << header + QStringLiteral("01.        00000        ...\r\n02.        00000        ...\r\n"
-                                   "03.        00000        ...\r\n04.        00000        ...\r\n"
-                                   "05.        00000        ...\r\n06.        00000        ...\r\n"
-                                   "07.        00000        ...\r\n08.        00000        ...\r\n"
-                                   "09.        00000        ...\r\n10.        00000        ...\r\n");
+    QString reset = header;
+    for (int rank = 1; rank <= 10; ++rank)
+        reset += line(QStringLiteral("%1").arg(rank, 2, 10, QLatin1Char('0')), QStringLiteral("00000"), QStringLiteral("..."));
+    QTest::newRow("reset table") << true << ScoreBytes::emptyTable() << reset;
 
     QString absent = header;
     for (int i = 0; i < 10; ++i)

@@ -29,16 +29,6 @@ const QString WrongFormat = QStringLiteral("You entered the time in the wrong fo
 const std::array<QString, 4> FixedLimits = {QStringLiteral("00:30"), QStringLiteral("01:00"), QStringLiteral("01:30"),
                                             QStringLiteral("02:00")};
 
-int points(QChar c)
-{
-    return LetterTable::valueOf(QString(c)).points;
-}
-
-int bonus(QChar c)
-{
-    return LetterTable::valueOf(QString(c)).bonusSeconds;
-}
-
 bool touching(int a, int b)
 {
     return a != b && std::abs(a / 20 - b / 20) <= 1 && std::abs(a % 20 - b % 20) <= 1;
@@ -412,13 +402,10 @@ private:
         if (m.word.size() > 2 && !m.words.contains(m.word)) {
             m.words.append(m.word);
             ++acceptedWords;
-            qint64 seconds = 0;
-            for (const QChar c : std::as_const(m.word)) {
-                m.total += points(c);
-                seconds += bonus(c);
-            }
+            const LetterTable::Value value = LetterTable::valueOf(m.word);
+            m.total += value.points;
             const qint64 left = m.clock.section(QLatin1Char(':'), 0, 0).toLongLong() * 60
-                + m.clock.section(QLatin1Char(':'), 1).toLongLong() + seconds;
+                + m.clock.section(QLatin1Char(':'), 1).toLongLong() + value.bonusSeconds;
             m.clock = clockText(left / 60, left % 60);
         }
         m.order.clear();
@@ -508,15 +495,10 @@ private:
         if (picked != m.word || model.word() != m.word)
             return fail(QStringLiteral("the word shows \"%1\", its tiles spell \"%2\", expected \"%3\"")
                             .arg(model.word(), picked, m.word));
-        int score = 0;
-        int seconds = 0;
-        for (const QChar c : std::as_const(m.word)) {
-            score += points(c);
-            seconds += bonus(c);
-        }
+        const LetterTable::Value value = LetterTable::valueOf(m.word);
         const QString shownScore = QStringLiteral("%1+%2").arg(model.wordScore()).arg(model.timeBonus());
-        if (shownScore != QStringLiteral("%1+%2").arg(score).arg(seconds))
-            return fail(QStringLiteral("the word scores %1+%2 s, shown %3 s").arg(score).arg(seconds).arg(shownScore));
+        if (shownScore != QStringLiteral("%1+%2").arg(value.points).arg(value.bonusSeconds))
+            return fail(QStringLiteral("the word scores %1+%2 s, shown %3 s").arg(value.points).arg(value.bonusSeconds).arg(shownScore));
         const QStringList &words = model.playedWords();
         if (QSet<QString>(words.cbegin(), words.cend()).size() != words.size() || words != m.words)
             return fail(QStringLiteral("the list is %1, expected %2").arg(words.join(u','), m.words.join(u',')));

@@ -48,12 +48,12 @@ inline QByteArray table(const QList<Entry> &entries)
     return bytes;
 }
 
-// Reset records, "..." with no score, from `fromRank` to 10.
-inline QByteArray emptyRecords(int fromRank)
+// Records with no score from `fromRank` to 10: reset ones, or those a short file lacked with zeroName().
+inline QByteArray emptyRecords(int fromRank, const QByteArray &name20 = name("..."))
 {
     QByteArray bytes;
     for (int rank = fromRank; rank <= 10; ++rank)
-        bytes += record(qint16(rank), 0, name("..."));
+        bytes += record(qint16(rank), 0, name20);
     return bytes;
 }
 

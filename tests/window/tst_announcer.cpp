@@ -68,14 +68,10 @@ private slots:
         w.press(QStringLiteral("cmdStart"));
         QCOMPARE(heard(), QStringLiteral("2 minutes left."));
         for (const auto &[keys, expected] : {
-                 std::pair{"Space", "C. C, 3"},
-                 {"Right Space", "A. CA, 4"},
-                 {"Right Space", "T. CAT, 5"},
-                 {"Return", "CAT, 5 points. Score 5."},
-                 {"Space Return", "T. T, 1 T refused, too short."},
+                 std::pair{"Space", "C. C, 3"}, {"Right Space", "A. CA, 4"}, {"Right Space", "T. CAT, 5"},
+                 {"Return", "CAT, 5 points. Score 5."}, {"Space Return", "T. T, 1 T refused, too short."},
                  {"Left Left Space Right Space Right Space Return", "C. C, 3 A. CA, 4 T. CAT, 5 CAT refused, already played."},
-                 {"Space Esc", "T. T, 1 Word cleared."},
-                 {"Esc T", "2 minutes left."}, // Esc with nothing to clear says nothing
+                 {"Space Esc", "T. T, 1 Word cleared."}, {"Esc T", "2 minutes left."}, // Esc with nothing to clear says nothing
              }) {
             type(w, keys);
             QCOMPARE(heard(), QString::fromLatin1(expected));

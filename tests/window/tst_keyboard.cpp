@@ -151,26 +151,22 @@ void tst_keyboard::keyPlay_data()
     const int space = Qt::Key_Space;
     const int right = Qt::Key_Right;
     const int down = Qt::Key_Down;
-    QTest::newRow("Space picks the tile under the cursor")
-        << true << Keys{space} << "Q" << "10" << QList<int>{0} << QStringList() << "0";
-    QTest::newRow("touching tiles build the word")
-        << true << Keys{space, right, space, right, space} << "QUI" << "12" << QList<int>{0, 1, 2} << QStringList() << "0";
-    QTest::newRow("diagonal") << true << Keys{space, down, right, space} << "QJ" << "18" << QList<int>{0, 21} << QStringList()
-                              << "0";
-    QTest::newRow("a tile that does not touch restarts the word")
-        << true << Keys{space, right, right, space} << "I" << "1" << QList<int>{2} << QStringList() << "0";
-    QTest::newRow("a marked tile is refused")
-        << true << Keys{space, right, space, Qt::Key_Left, space} << "QU" << "11" << QList<int>{0, 1} << QStringList() << "0";
-    QTest::newRow("across the edge is no touch")
-        << true << repeated(Qt::Key_Right, 19) + Keys{space, down} + repeated(Qt::Key_Left, 19) + Keys{space} << "E" << "1"
-        << QList<int>{20} << QStringList() << "0";
-    QTest::newRow("no game, no picking") << false << Keys{space, right, space} << "" << "0" << QList<int>{} << QStringList() << "0";
-    QTest::newRow("Return submits") << true << Keys{space, right, space, right, space, Qt::Key_Return} << "" << "0" << QList<int>{}
-                                    << QStringList{"QUI"} << "12";
-    QTest::newRow("Return refuses two letters")
-        << true << Keys{space, right, space, Qt::Key_Return} << "" << "0" << QList<int>{} << QStringList() << "0";
-    QTest::newRow("Escape clears") << true << Keys{space, right, space, right, space, Qt::Key_Return, space, right, space, Qt::Key_Escape}
-                                   << "" << "0" << QList<int>{} << QStringList{"QUI"} << "12";
+    const int enter = Qt::Key_Return;
+    const auto row = [](const char *name, bool started, const Keys &keys, const char *word, const char *thisScore, const QList<int> &marked,
+                        const QStringList &words, const char *score) {
+        QTest::newRow(name) << started << keys << word << thisScore << marked << words << score;
+    };
+    row("Space picks the tile under the cursor", true, {space}, "Q", "10", {0}, {}, "0");
+    row("touching tiles build the word", true, {space, right, space, right, space}, "QUI", "12", {0, 1, 2}, {}, "0");
+    row("diagonal", true, {space, down, right, space}, "QJ", "18", {0, 21}, {}, "0");
+    row("a tile that does not touch restarts the word", true, {space, right, right, space}, "I", "1", {2}, {}, "0");
+    row("a marked tile is refused", true, {space, right, space, Qt::Key_Left, space}, "QU", "11", {0, 1}, {}, "0");
+    row("across the edge is no touch", true, repeated(Qt::Key_Right, 19) + Keys{space, down} + repeated(Qt::Key_Left, 19) + Keys{space},
+        "E", "1", {20}, {}, "0");
+    row("no game, no picking", false, {space, right, space}, "", "0", {}, {}, "0");
+    row("Return submits", true, {space, right, space, right, space, enter}, "", "0", {}, {"QUI"}, "12");
+    row("Return refuses two letters", true, {space, right, space, enter}, "", "0", {}, {}, "0");
+    row("Escape clears", true, {space, right, space, right, space, enter, space, right, space, Qt::Key_Escape}, "", "0", {}, {"QUI"}, "12");
 }
 
 void tst_keyboard::keyPlay()

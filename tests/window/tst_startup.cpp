@@ -208,11 +208,8 @@ void tst_startup::menus_data()
                              << QStringList{"mnuNew New [Ctrl+N]", "mnuScores High Scores", "mnuReset Reset High Scores",
                                             "mnuSeperator -", "mnuExit Exit [Ctrl+Q]"};
     QTest::newRow("mnuOptions") << QStringLiteral("mnuOptions")
-                                << QStringList{"mnuTime Time Limit >",
-                                               "mnuSeperator3 - [off]",
-                                               "mnuAdd Allow Add Words [checked]",
-                                               "mnuVowel Chance Of Vowel [off]",
-                                               "mnuTimeChar Chance Of Time Character [off]",
+                                << QStringList{"mnuTime Time Limit >", "mnuSeperator3 - [off]", "mnuAdd Allow Add Words [checked]",
+                                               "mnuVowel Chance Of Vowel [off]", "mnuTimeChar Chance Of Time Character [off]",
                                                "mnuConstant Chance Of Other Constant [off]"};
     QTest::newRow("mnuTime") << QStringLiteral("mnuTime")
                              << QStringList{"mnu30 00:30 [unchecked]", "mnu1 01:00 [unchecked]",

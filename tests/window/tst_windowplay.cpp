@@ -79,55 +79,37 @@ void tst_windowplay::wordPlay_data()
     QTest::addColumn<QString>("time");
     QTest::addColumn<int>("selected");
 
-    const QStringList none;
+    // Steps as play() takes them, blank-separated.
+    const auto row = [](const char *name, bool started, const char *steps, const char *word, const char *thisScore, const char *addTime,
+                        const QList<int> &marked, const QStringList &words, const char *score, const char *time, int selected) {
+        QTest::newRow(name) << started << QString::fromLatin1(steps).split(u' ') << word << thisScore << addTime << marked << words << score
+                            << time << selected;
+    };
     // Clicks.
-    QTest::newRow("touching tiles build the word")
-        << true << QStringList{"c0", "c1", "c2", "c3"} << "QUIZ" << "22" << "20" << QList<int>{0, 1, 2, 3} << none << "0" << "02:00" << -1;
-    QTest::newRow("diagonals touch") << true << QStringList{"c0", "c21", "c2"} << "QJI" << "19" << "18" << QList<int>{0, 2, 21} << none
-                                     << "0" << "02:00" << -1;
-    QTest::newRow("J and X") << true << QStringList{"c21", "c22"} << "JX" << "16" << "16" << QList<int>{21, 22} << none << "0"
-                             << "02:00" << -1;
-    QTest::newRow("a tile that does not touch restarts the word")
-        << true << QStringList{"c0", "c1", "c2", "c19"} << "E" << "1" << "0" << QList<int>{19} << none << "0" << "02:00" << -1;
-    QTest::newRow("row end and next row start do not touch")
-        << true << QStringList{"c19", "c20"} << "E" << "1" << "0" << QList<int>{20} << none << "0" << "02:00" << -1;
-    QTest::newRow("row end and row start do not touch")
-        << true << QStringList{"c19", "c0"} << "Q" << "10" << "10" << QList<int>{0} << none << "0" << "02:00" << -1;
-    QTest::newRow("row end and two rows down do not touch")
-        << true << QStringList{"c19", "c40"} << "E" << "1" << "0" << QList<int>{40} << none << "0" << "02:00" << -1;
-    QTest::newRow("marked tiles are refused")
-        << true << QStringList{"c0", "c1", "c1", "c0"} << "QU" << "11" << "10" << QList<int>{0, 1} << none << "0" << "02:00" << -1;
-    QTest::newRow("first click after start-up") << true << QStringList{"c1"} << "U" << "1" << "0" << QList<int>{1} << none << "0"
-                                                 << "02:00" << -1;
-    QTest::newRow("a letter after Clear") << true << QStringList{"c0", "c1", "Clear", "c4"} << "K" << "5" << "0" << QList<int>{4}
-                                          << none << "0" << "02:00" << -1;
-    QTest::newRow("no game, no picking") << false << QStringList{"c0", "c1"} << "" << "0" << "0" << QList<int>{} << none << "0"
-                                         << "02:00" << -1;
+    row("touching tiles build the word", true, "c0 c1 c2 c3", "QUIZ", "22", "20", {0, 1, 2, 3}, {}, "0", "02:00", -1);
+    row("diagonals touch", true, "c0 c21 c2", "QJI", "19", "18", {0, 2, 21}, {}, "0", "02:00", -1);
+    row("J and X", true, "c21 c22", "JX", "16", "16", {21, 22}, {}, "0", "02:00", -1);
+    row("a tile that does not touch restarts the word", true, "c0 c1 c2 c19", "E", "1", "0", {19}, {}, "0", "02:00", -1);
+    row("row end and next row start do not touch", true, "c19 c20", "E", "1", "0", {20}, {}, "0", "02:00", -1);
+    row("row end and row start do not touch", true, "c19 c0", "Q", "10", "10", {0}, {}, "0", "02:00", -1);
+    row("row end and two rows down do not touch", true, "c19 c40", "E", "1", "0", {40}, {}, "0", "02:00", -1);
+    row("marked tiles are refused", true, "c0 c1 c1 c0", "QU", "11", "10", {0, 1}, {}, "0", "02:00", -1);
+    row("first click after start-up", true, "c1", "U", "1", "0", {1}, {}, "0", "02:00", -1);
+    row("a letter after Clear", true, "c0 c1 Clear c4", "K", "5", "0", {4}, {}, "0", "02:00", -1);
+    row("no game, no picking", false, "c0 c1", "", "0", "0", {}, {}, "0", "02:00", -1);
     // The buttons.
-    QTest::newRow("Enter accepts a word") << true << QStringList{"c5", "c6", "c7", "Enter"} << "" << "0" << "0" << QList<int>{}
-                                          << QStringList{"ATS"} << "3" << "02:00" << -1;
-    QTest::newRow("Enter adds the bonus to the clock")
-        << true << QStringList{"c0", "c1", "c2", "c3", "Enter"} << "" << "0" << "0" << QList<int>{} << QStringList{"QUIZ"} << "22"
-        << "02:20" << -1;
-    QTest::newRow("a repeated word is refused and its entry selected")
-        << true << QStringList{"c5", "c6", "c7", "Enter", "c0", "c1", "c2", "Enter", "c0", "c1", "c2", "Enter"} << "" << "0" << "0"
-        << QList<int>{} << QStringList{"ATS", "QUI"} << "15" << "02:10" << 1;
-    QTest::newRow("Enter refuses two letters") << true << QStringList{"c5", "c6", "Enter"} << "" << "0" << "0" << QList<int>{}
-                                               << none << "0" << "02:00" << -1;
-    QTest::newRow("Clear keeps the list, total and clock")
-        << true << QStringList{"c0", "c1", "c2", "c3", "Enter", "c5", "c6", "Clear"} << "" << "0" << "0" << QList<int>{}
-        << QStringList{"QUIZ"} << "22" << "02:20" << -1;
+    row("Enter accepts a word", true, "c5 c6 c7 Enter", "", "0", "0", {}, {"ATS"}, "3", "02:00", -1);
+    row("Enter adds the bonus to the clock", true, "c0 c1 c2 c3 Enter", "", "0", "0", {}, {"QUIZ"}, "22", "02:20", -1);
+    row("a repeated word is refused and its entry selected", true, "c5 c6 c7 Enter c0 c1 c2 Enter c0 c1 c2 Enter", "", "0", "0", {},
+        {"ATS", "QUI"}, "15", "02:10", 1);
+    row("Enter refuses two letters", true, "c5 c6 Enter", "", "0", "0", {}, {}, "0", "02:00", -1);
+    row("Clear keeps the list, total and clock", true, "c0 c1 c2 c3 Enter c5 c6 Clear", "", "0", "0", {}, {"QUIZ"}, "22", "02:20", -1);
     // Double clicks.
-    QTest::newRow("double click adds its tile and submits")
-        << true << QStringList{"c0", "c1", "d2"} << "" << "0" << "0" << QList<int>{} << QStringList{"QUI"} << "12" << "02:10" << -1;
-    QTest::newRow("double click on the last tile") << true << QStringList{"c0", "c1", "c2", "d2"} << "" << "0" << "0" << QList<int>{}
-                                                   << QStringList{"QUI"} << "12" << "02:10" << -1;
-    QTest::newRow("double click refuses two letters")
-        << true << QStringList{"c0", "d1"} << "" << "0" << "0" << QList<int>{} << none << "0" << "02:00" << -1;
-    QTest::newRow("a word after a double click") << true << QStringList{"c0", "c1", "d2", "c5", "c6", "d7"} << "" << "0" << "0"
-                                                 << QList<int>{} << QStringList{"QUI", "ATS"} << "15" << "02:10" << 0;
-    QTest::newRow("double click without a game") << false << QStringList{"d5"} << "" << "0" << "0" << QList<int>{} << none << "0"
-                                                 << "02:00" << -1;
+    row("double click adds its tile and submits", true, "c0 c1 d2", "", "0", "0", {}, {"QUI"}, "12", "02:10", -1);
+    row("double click on the last tile", true, "c0 c1 c2 d2", "", "0", "0", {}, {"QUI"}, "12", "02:10", -1);
+    row("double click refuses two letters", true, "c0 d1", "", "0", "0", {}, {}, "0", "02:00", -1);
+    row("a word after a double click", true, "c0 c1 d2 c5 c6 d7", "", "0", "0", {}, {"QUI", "ATS"}, "15", "02:10", 0);
+    row("double click without a game", false, "d5", "", "0", "0", {}, {}, "0", "02:00", -1);
 }
 
 void tst_windowplay::wordPlay()
