@@ -98,8 +98,17 @@ QString BoardSurface::spokenName(int index) const
 
 void BoardSurface::showLetters(const QString &letters)
 {
-    for (int i = 0; i < Board::TileCount; ++i)
-        l[i]->setText(letters.at(i));
+    // One shared caption per letter, rather than 400 strings made at every deal.
+    static const std::array<QString, 26> alphabet = [] {
+        std::array<QString, 26> captions;
+        for (int c = 0; c < 26; ++c)
+            captions[c] = QString(QLatin1Char(char('A' + c)));
+        return captions;
+    }();
+    for (int i = 0; i < Board::TileCount; ++i) {
+        const QChar letter = letters.at(i);
+        l[i]->setText(letter >= u'A' && letter <= u'Z' ? alphabet[letter.unicode() - u'A'] : QString(letter));
+    }
 }
 
 void BoardSurface::showWord(const QList<int> &tiles)
