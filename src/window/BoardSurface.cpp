@@ -262,6 +262,7 @@ void BoardSurface::paintEvent(QPaintEvent *event)
         else
             painter.drawText(tile, Qt::AlignCenter, l[i]->text());
     }
+    m_stamps.finish();
 }
 
 void BoardSurface::focusInEvent(QFocusEvent *event)

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/LetterStamps.h"
 
-#include <QPainter>
 #include <QRect>
 
 #include <cmath>
@@ -26,6 +25,7 @@ void LetterStamps::prepare(const QFont &font, const QColor &ink, const QColor &g
 {
     if (font == m_font && ink == m_ink && ground == m_ground && pixelRatio == m_pixelRatio)
         return;
+    finish();
     m_cells.clear();
     m_font = font;
     m_ink = ink;
@@ -52,6 +52,7 @@ QRect LetterStamps::stampFor(const QRect &tile, QChar letter)
         return QRect(QPoint(*found % SheetColumns * m_cell.width(), *found / SheetColumns * m_cell.height()), pixels);
 
     if (pixels.width() > m_cell.width() || pixels.height() > m_cell.height()) {
+        finish();
         m_cell = QSize(roundedUp(std::max(pixels.width(), m_cell.width())), roundedUp(std::max(pixels.height(), m_cell.height())));
         m_sheet = QImage(m_cell.width() * SheetColumns, m_cell.height() * SheetRows, QImage::Format_RGB32);
         m_cells.clear();
@@ -63,12 +64,19 @@ QRect LetterStamps::stampFor(const QRect &tile, QChar letter)
     const QRect stamp(QPoint(cell % SheetColumns * m_cell.width(), cell / SheetColumns * m_cell.height()), pixels);
 
     // Drawn on the tile's ground, as a label draws, so that the text keeps its subpixel smoothing.
-    m_sheet.setDevicePixelRatio(m_pixelRatio);
-    QPainter stampPainter(&m_sheet);
+    if (!m_sheetPainter) {
+        m_sheet.setDevicePixelRatio(m_pixelRatio);
+        m_sheetPainter = std::make_unique<QPainter>(&m_sheet);
+        m_sheetPainter->setFont(m_font);
+        m_sheetPainter->setPen(m_ink);
+    }
     const QRectF logical(QPointF(stamp.topLeft()) / m_pixelRatio, tile.size());
-    stampPainter.fillRect(logical, m_ground);
-    stampPainter.setFont(m_font);
-    stampPainter.setPen(m_ink);
-    stampPainter.drawText(logical, Qt::AlignCenter, QString(letter));
+    m_sheetPainter->fillRect(logical, m_ground);
+    m_sheetPainter->drawText(logical, Qt::AlignCenter, QString(letter));
     return stamp;
+}
+
+void LetterStamps::finish()
+{
+    m_sheetPainter.reset();
 }

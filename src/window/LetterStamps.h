@@ -6,8 +6,10 @@
 #include <QFont>
 #include <QHash>
 #include <QImage>
+#include <QPainter>
 
-class QPainter;
+#include <memory>
+
 class QRect;
 
 // Each letter as a label would draw it centred in a tile, drawn once and then copied to every
@@ -20,6 +22,8 @@ public:
     void prepare(const QFont &font, const QColor &ink, const QColor &ground, qreal pixelRatio);
     // Draws `letter` centred in `tile`, on the ground colour the stamps were prepared with.
     void draw(QPainter &painter, const QRect &tile, const QString &letter);
+    // Done drawing for this repaint: lets go of the sheet's painter.
+    void finish();
 
 private:
     // The stamp's place on the sheet, in the sheet's pixels, drawn there first if need be.
@@ -28,6 +32,8 @@ private:
     // All stamps on one image, cell by cell: a resize draws every letter again at its new
     // size, and one sheet reused is far kinder to memory than 100 small images.
     QImage m_sheet;
+    // Open while a repaint makes new stamps, rather than begun again for each.
+    std::unique_ptr<QPainter> m_sheetPainter;
     QSize m_cell;
     QHash<quint64, int> m_cells;
     QFont m_font;
