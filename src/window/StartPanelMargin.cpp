@@ -18,14 +18,13 @@ StartPanelMargin::StartPanelMargin(QWidget *panel)
             cut |= tile->geometry();
     }
     setGeometry(cut);
-    // Filled in its paint event rather than as an opaque widget, which would cut the board's
-    // repaint into pieces that cost every letter drawn around it a slower copy.
-    panel->setAutoFillBackground(false);
     stackUnder(panel);
     setVisible(!panel->isHidden());
     panel->installEventFilter(this);
 }
 
+// Filled here rather than as an opaque widget, which would cut the board's repaint into
+// pieces that cost every letter drawn around it a slower copy.
 void StartPanelMargin::paintEvent(QPaintEvent *)
 {
     QPainter(this).fillRect(rect(), m_panel->palette().brush(m_panel->backgroundRole()));
