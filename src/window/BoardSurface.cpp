@@ -109,6 +109,7 @@ void BoardSurface::showLetters(const QString &letters)
         const QChar letter = letters.at(i);
         l[i]->setText(letter >= u'A' && letter <= u'Z' ? alphabet[letter.unicode() - u'A'] : QString(letter));
     }
+    update(tilesArea());
 }
 
 void BoardSurface::showWord(const QList<int> &tiles)
@@ -126,6 +127,7 @@ void BoardSurface::setTileMarked(int index, bool marked)
     if (l[index]->frameShape() == shape)
         return;
     l[index]->setFrameShape(shape);
+    update(tileRect(index));
     l[index]->announceNameChange();
 }
 
@@ -261,6 +263,13 @@ void BoardSurface::paintEvent(QPaintEvent *event)
             m_stamps.draw(painter, tile, l[i]->text());
         else
             painter.drawText(tile, Qt::AlignCenter, l[i]->text());
+        // The mark over the letter, where the tile's own repaint would put it.
+        if (l[i]->frameShape() != QFrame::NoFrame) {
+            painter.save();
+            painter.translate(tile.topLeft());
+            l[i]->drawMark(painter, ink);
+            painter.restore();
+        }
     }
     m_stamps.finish();
 }

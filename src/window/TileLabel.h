@@ -5,10 +5,11 @@
 #include <QLabel>
 
 class BoardSurface;
+class QPainter;
 
 // A letter tile on the board: a press and release on it is a click, a double click is
-// its own event; both are handed to the board, which owns all 400 tiles and draws their
-// letters. The tile draws only its mark.
+// its own event; both are handed to the board, which owns all 400 tiles and draws them,
+// letters and marks, in its own repaint.
 class TileLabel : public QLabel
 {
     Q_OBJECT
@@ -23,9 +24,10 @@ public:
     bool hasKeyboardCursor() const;
     // Tells assistive tools that the spoken name changed.
     void announceNameChange();
+    // Draws the tile's frame as a label draws it, in `colour`, with `painter` at the tile's corner.
+    void drawMark(QPainter &painter, const QColor &colour) const;
 
 protected:
-    void paintEvent(QPaintEvent *event) override;
     void changeEvent(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;

@@ -5,6 +5,8 @@
 #include "support/FileBytes.h"
 #include "support/ScoreBytes.h"
 
+#include <QScreen>
+
 using namespace harness;
 
 namespace {
@@ -13,11 +15,14 @@ namespace {
 const QString PlayBoard = QStringLiteral("QUIZKATSBCDFGHLMNPRE") + QStringLiteral("EJXO") + QString(15, QLatin1Char('T'))
     + QStringLiteral("W") + QStringLiteral("E") + QString(19, QLatin1Char('S'));
 
-// "c5" clicks tile 5, "d5" double-clicks it, "Enter" and "Clear" press the buttons.
+// "c5" clicks tile 5, "d5" double-clicks it, "Enter" and "Clear" press the buttons, "New"
+// chooses File > New.
 void play(Window &w, const QStringList &steps)
 {
     for (const QString &step : steps) {
-        if (step == QLatin1String("Enter") || step == QLatin1String("Clear"))
+        if (step == QLatin1String("New"))
+            w.child<QAction>(QStringLiteral("mnuNew"))->trigger();
+        else if (step == QLatin1String("Enter") || step == QLatin1String("Clear"))
             w.press(QStringLiteral("cmd") + step);
         else if (step.startsWith(QLatin1Char('c')))
             w.click(step.mid(1).toInt());
@@ -62,6 +67,8 @@ private slots:
     void initTestCase() { quietSizeHintNotes(); }
     void wordPlay_data();
     void wordPlay();
+    void screenFollowsPlay_data();
+    void screenFollowsPlay();
     void wholeGame();
     void gameEndsUnderHighScores();
 };
@@ -130,6 +137,35 @@ void tst_windowplay::wordPlay()
     QTEST(w.text(QStringLiteral("lblScore")), "score");
     QTEST(w.text(QStringLiteral("lblTime")), "time");
     QTEST(w.child<QListWidget>(QStringLiteral("lstWords"))->currentRow(), "selected");
+}
+
+void tst_windowplay::screenFollowsPlay_data()
+{
+    QTest::addColumn<bool>("started");
+    QTest::addColumn<QStringList>("steps");
+    QTest::newRow("a game started") << true << QStringList();
+    QTest::newRow("a new board while waiting") << false << QStringList{"New"};
+    QTest::newRow("a new board during a game") << true << QStringList{"c0", "New"};
+    QTest::newRow("tiles picked") << true << QStringList{"c0", "c1", "c2"};
+    QTest::newRow("a word restarted") << true << QStringList{"c0", "c1", "c19"};
+    QTest::newRow("a word cleared") << true << QStringList{"c0", "c1", "Clear"};
+    QTest::newRow("a word entered") << true << QStringList{"c5", "c6", "c7", "Enter"};
+}
+
+// What reached the screen after each change is what the window would paint afresh: no
+// letter or mark is left behind from before.
+void tst_windowplay::screenFollowsPlay()
+{
+    QFETCH(bool, started);
+    QFETCH(QStringList, steps);
+    Window w(PlayBoard);
+    QVERIFY(w.show());
+    if (started)
+        w.press(QStringLiteral("cmdStart"));
+    play(w, steps);
+    const auto shown = [&w] { return w->screen()->grabWindow(w->winId()).toImage().convertToFormat(QImage::Format_RGB32); };
+    // Given time for the repaints already asked for; one left out never comes.
+    QTRY_COMPARE_WITH_TIMEOUT(shown(), w->grab().toImage().convertToFormat(QImage::Format_RGB32), 2000);
 }
 
 void tst_windowplay::wholeGame()
