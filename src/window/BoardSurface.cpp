@@ -263,9 +263,11 @@ void BoardSurface::paintEvent(QPaintEvent *event)
             m_stamps.draw(painter, tile, l[i]->text());
         else
             painter.drawText(tile, Qt::AlignCenter, l[i]->text());
-        // The mark over the letter, where the tile's own repaint would put it.
+        // The mark over the letter, kept inside its tile as the tile's own repaint would be:
+        // at a fractional scale its edges would reach pixels that the tile's update leaves alone.
         if (l[i]->frameShape() != QFrame::NoFrame) {
             painter.save();
+            painter.setClipRect(tile, Qt::IntersectClip);
             painter.translate(tile.topLeft());
             l[i]->drawMark(painter, ink);
             painter.restore();
