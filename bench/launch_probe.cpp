@@ -10,6 +10,7 @@
 #include <cstdio>
 
 #ifdef ZENTILE_LAUNCH_GAME
+#include "window/ApplicationStyle.h"
 #include "window/frmZentile.h"
 using Shown = frmZentile;
 #else
@@ -49,6 +50,9 @@ private:
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+#ifdef ZENTILE_LAUNCH_GAME
+    ApplicationStyle::install();
+#endif
     FirstFrame firstFrame;
     app.installEventFilter(&firstFrame);
     Shown window;

@@ -1,9 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Zentile developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "WindowHarness.h"
+#include "window/ApplicationStyle.h"
+#include "window/DeferredIconEngine.h"
 
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
+#include <QStyleFactory>
 
 using namespace harness;
 
@@ -63,6 +67,9 @@ private slots:
     void exitCloses();
     void onlineHelp_data();
     void onlineHelp();
+    void overflowArrow_data();
+    void overflowArrow();
+    void deferredIconMadeOnce();
 };
 
 void tst_startup::controls_data()
@@ -351,6 +358,65 @@ void tst_startup::onlineHelp()
     QCOMPARE(snapshot(w), before);
     QVERIFY(w.child<QTimer>(QStringLiteral("tmrPlay"))->isActive());
     QCOMPARE(w.text(QStringLiteral("lblTime")), QStringLiteral("01:59"));
+}
+
+void tst_startup::overflowArrow_data()
+{
+    QTest::addColumn<int>("extent");
+    QTest::addColumn<qreal>("ratio");
+    QTest::newRow("8 px") << 8 << 1.0;
+    QTest::newRow("16 px") << 16 << 1.0;
+    QTest::newRow("12 px, between two files") << 12 << 1.0;
+    QTest::newRow("16 px at 1.5x") << 16 << 1.5;
+    QTest::newRow("20 px at 2x") << 20 << 2.0;
+    QTest::newRow("larger than any file") << 80 << 1.0;
+}
+
+// The arrow made late is, at every size and ratio, the one the base style makes at once.
+void tst_startup::overflowArrow()
+{
+    QFETCH(int, extent);
+    QFETCH(qreal, ratio);
+    ApplicationStyle style(QStyleFactory::create(QStringLiteral("Fusion")));
+    const QIcon late = style.standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+    const QIcon early = style.baseStyle()->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+    QVERIFY(!early.isNull());
+    QVERIFY(!late.isNull());
+    QCOMPARE(late.availableSizes(), early.availableSizes());
+
+    const QSize size(extent, extent);
+    QCOMPARE(late.actualSize(size), early.actualSize(size));
+    const QPixmap latePixmap = late.pixmap(size, ratio);
+    const QPixmap earlyPixmap = early.pixmap(size, ratio);
+    QCOMPARE(latePixmap.devicePixelRatio(), earlyPixmap.devicePixelRatio());
+    QCOMPARE(latePixmap.toImage(), earlyPixmap.toImage());
+
+    // Painted as a tool button paints it, onto a device of that ratio.
+    const auto painted = [&](const QIcon &icon) {
+        QImage image(size * ratio, QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(ratio);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        icon.paint(&painter, QRect(QPoint(3, 0), size));
+        return image;
+    };
+    QCOMPARE(painted(late), painted(early));
+}
+
+void tst_startup::deferredIconMadeOnce()
+{
+    int made = 0;
+    const QIcon icon(new DeferredIconEngine([&made] {
+        ++made;
+        QPixmap pixmap(8, 8);
+        pixmap.fill(Qt::red);
+        return QIcon(pixmap);
+    }));
+    const QIcon copy = icon;
+    QCOMPARE(made, 0);
+    QCOMPARE(copy.pixmap(8).toImage().pixel(4, 4), QColor(Qt::red).rgb());
+    QCOMPARE(icon.availableSizes(), QList<QSize>{QSize(8, 8)});
+    QCOMPARE(made, 1);
 }
 
 QTEST_MAIN(tst_startup)
