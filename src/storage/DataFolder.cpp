@@ -78,7 +78,7 @@ bool DataFolder::prepareWrite(const QString &name, QString *error, QString *abou
     if (m_seedDir.isEmpty() || QFileInfo::exists(own))
         return true;
     if (!QDir().mkpath(m_dir)) {
-        *error = qt_error_string();
+        *error = RegularFile::plainReason(qt_error_string());
         return false;
     }
     const QString seed = QDir(m_seedDir).filePath(name);

@@ -46,6 +46,13 @@ public:
 
     // Why `path`, open for reading only, cannot be written.
     static QString writeRefusal(const QString &path);
+    // A system's reason as a box quotes it, before its own full stop: Windows ends its with one.
+    static QString plainReason(QString reason)
+    {
+        while (reason.endsWith(u'.') || reason.endsWith(u'\n') || reason.endsWith(u'\r') || reason.endsWith(u' '))
+            reason.chop(1);
+        return reason;
+    }
     // Makes a write past a file-size limit fail instead of ending the process.
     static void keepSizeLimitSignalHarmless();
 

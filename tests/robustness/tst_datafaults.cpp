@@ -7,8 +7,6 @@
 
 #include "SystemFaults.h"
 #include "scores/HighScoreFile.h"
-#include "scores/HighScores.h"
-#include "storage/FileLock.h"
 #include "support/FileBytes.h"
 #include "support/ScoreBytes.h"
 #include "support/TestGame.h"
@@ -17,7 +15,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QRandomGenerator>
-#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTest>
 #include <QThread>
@@ -172,9 +169,6 @@ private slots:
     void writeOnlyDictionaryGetsItsOwnLine();
     void appendersRaceAtTheSizeLimit();
     void twoGamesEndAtOnce();
-    void gamesEndTogether_data();
-    void gamesEndTogether();
-    void killedWhileSaving();
     void seedCopy_data();
     void seedCopy();
 };
@@ -522,107 +516,6 @@ void TestDataFaults::twoGamesEndAtOnce()
     QCOMPARE(FileBytes::read(first.highScorePath()),
              ScoreBytes::table({{100, "Ada"}, {90, "Bob"}, {80, "Cid"}, {70, "Dee"}, {60, "Eve"}, {50, "Fay"},
                                 {40, "Gus"}, {30, "Hal"}, {20, "Ivy"}, {15, "Early"}}));
-}
-
-void TestDataFaults::gamesEndTogether_data()
-{
-    QTest::addColumn<bool>("flockFails");
-    QTest::addColumn<bool>("lockFileBlocked");
-    QTest::newRow("the folder's lock") << false << false;
-    QTest::newRow("a folder without flock (ENOLCK)") << true << false;
-    QTest::newRow("no flock, a folder in the lock file's place") << true << true;
-}
-
-void TestDataFaults::gamesEndTogether()
-{
-    // Four games save two scores each at once, in rounds; every score must stay.
-    QFETCH(bool, flockFails);
-    QFETCH(bool, lockFileBlocked);
-    QTemporaryDir tmp;
-    QVERIFY(!lockFileBlocked || QDir(tmp.path()).mkdir(FileLock::lockFileName()));
-    SystemFaults::flockFails = flockFails;
-    const auto undo = qScopeGuard([] { SystemFaults::flockFails = false; });
-    const HighScoreFile file(tmp.path());
-    int kept = 0;
-    for (int round = 0; round < 5; ++round) {
-        QString error;
-        QVERIFY(file.update([](HighScoreFile::Table &t) { return (t = HighScoreFile::emptyTable()), true; }, &error));
-        QList<pid_t> games;
-        for (int g = 0; g < 4; ++g) {
-            if (const pid_t pid = fork(); pid == 0) {
-                // QLockFile warns of each lock of the system's it cannot add to its own.
-                qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
-                for (int n = 0; n < 2; ++n)
-                    file.update([&](HighScoreFile::Table &t) { return HighScores::enter(t, 100 + 10 * g + n, QStringLiteral("Game %1").arg(g)); }, &error);
-                _exit(0);
-            } else {
-                games.append(pid);
-            }
-        }
-        for (const pid_t pid : games)
-            waitpid(pid, nullptr, 0);
-        const auto table = file.read(&error);
-        QVERIFY(table);
-        kept += int(std::count_if(table->begin(), table->end(), [](const HighScoreRecord &r) { return r.Score >= 100; }));
-    }
-    qInfo("%d of 40 scores kept", kept);
-    QCOMPARE(kept, 40);
-    QCOMPARE(entries(tmp.path()).filter(QStringLiteral("zentile")), lockFileBlocked ? QStringList{FileLock::lockFileName()} : QStringList());
-}
-
-void TestDataFaults::killedWhileSaving()
-{
-    QTemporaryDir tmp;
-    const HighScoreFile file(tmp.path());
-    // A save of a whole table, as a reset makes one.
-    const auto save = [&file](const HighScoreFile::Table &table, QString *error) {
-        return file.update([&table](HighScoreFile::Table &onDisk) { onDisk = table; return true; }, error);
-    };
-    HighScoreFile::Table a = HighScoreFile::emptyTable();
-    HighScoreFile::Table b = a;
-    for (int n = 0; n < HighScoreFile::Places; ++n)
-        b[n] = {qint16(n + 1), qint16(1000 - n), HighScoreRecord::encodeName(QStringLiteral("Kill %1").arg(n))};
-    const auto bytesOf = [](const HighScoreFile::Table &table) {
-        QByteArray bytes;
-        for (const auto &record : table)
-            bytes += record.toBytes();
-        return bytes;
-    };
-    QString error;
-    QVERIFY2(save(a, &error), qPrintable(error));
-
-    // A child saves the two tables in turn until it is killed at a random moment.
-    QElapsedTimer clock;
-    clock.start();
-    int kills = 0;
-    int temporariesSeen = 0;
-    QSet<QByteArray> seen;
-    while (kills < 300 && clock.elapsed() < 20000) {
-        const pid_t pid = fork();
-        if (pid == 0) {
-            QString ignored;
-            for (bool even = true;; even = !even)
-                save(even ? b : a, &ignored);
-        }
-        QVERIFY(pid > 0);
-        QThread::usleep(QRandomGenerator::global()->bounded(500, 20000));
-        kill(pid, SIGKILL);
-        waitpid(pid, nullptr, 0);
-        ++kills;
-        const QByteArray now = FileBytes::read(file.path());
-        QVERIFY2(now == bytesOf(a) || now == bytesOf(b), "the table is not whole after a kill");
-        seen.insert(now);
-        temporariesSeen += entries(tmp.path()).filter(QRegularExpression(QStringLiteral("^\\.HighScore\\.kvz\\.zentile-\\w{6}$"))).size();
-    }
-    // The next save clears what the killed ones left, and nothing else: one more stale
-    // temporary of the game's naming goes, a player's file of a near name stays.
-    QVERIFY(FileBytes::write(tmp.filePath(QStringLiteral(".HighScore.kvz.zentile-Ab12Cd")), "stale"));
-    QVERIFY(FileBytes::write(tmp.filePath(QStringLiteral("HighScore.kvz.Ab12Cd")), "mine"));
-    QVERIFY2(save(b, &error), qPrintable(error));
-    QCOMPARE(entries(tmp.path()), (QStringList{QStringLiteral("HighScore.kvz"), QStringLiteral("HighScore.kvz.Ab12Cd")}));
-    QCOMPARE(FileBytes::read(file.path()), bytesOf(b));
-    qInfo("%d kills in %lld ms; %d tables seen; %d temporaries seen after kills, none left", kills, clock.elapsed(),
-          int(seen.size()), temporariesSeen);
 }
 
 void TestDataFaults::seedCopy_data()

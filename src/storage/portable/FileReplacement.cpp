@@ -4,10 +4,12 @@
 
 #include "storage/RegularFile.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QThread>
 
 #include <algorithm>
 
@@ -71,10 +73,30 @@ bool renameOver(const QString &from, const QString &to, bool replace, QString *r
         return false;
     }
 #ifdef Q_OS_WIN
-    if (::MoveFileExW(reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(from).utf16()),
-                      reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(to).utf16()),
-                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return true;
+    const auto wide = [](const QString &path) { return reinterpret_cast<const wchar_t *>(path.utf16()); };
+    const QString source = QDir::toNativeSeparators(from), target = QDir::toNativeSeparators(to);
+    // A program that has the old file open keeps it from being replaced: another game reading
+    // the table, or a virus scanner, holds it for a moment only.
+    const QDeadlineTimer deadline(2000);
+    for (;;) {
+        if (::MoveFileExW(wide(source), wide(target), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            return true;
+        DWORD error = ::GetLastError();
+        if (error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION && error != ERROR_LOCK_VIOLATION)
+            break;
+        if (deadline.hasExpired()) {
+            // Denied access is also what a file still open elsewhere gets: the reason says which.
+            const HANDLE probe = ::CreateFileW(wide(target), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                               nullptr, OPEN_EXISTING, 0, nullptr);
+            if (probe != INVALID_HANDLE_VALUE)
+                ::CloseHandle(probe);
+            else if (::GetLastError() == ERROR_SHARING_VIOLATION)
+                error = ERROR_SHARING_VIOLATION;
+            *reason = qt_error_string(int(error));
+            return false;
+        }
+        QThread::msleep(20);
+    }
 #else
     if (std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0)
         return true;
@@ -112,7 +134,7 @@ FileReplacement::~FileReplacement()
 
 bool FileReplacement::fail(const QString &reason, const QString &about)
 {
-    m_errorString = reason;
+    m_errorString = RegularFile::plainReason(reason);
     m_errorPath = about;
     discard();
     return false;

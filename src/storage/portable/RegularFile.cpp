@@ -54,13 +54,13 @@ QString RegularFile::writeRefusal(const QString &path)
     QFile file(path);
     if (file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::ExistingOnly))
         return QStringLiteral("Permission denied");
-    return file.errorString();
+    return plainReason(file.errorString());
 }
 
 bool RegularFile::fail(Failure failure, const QString &reason)
 {
     m_failure = failure;
-    m_errorString = reason;
+    m_errorString = plainReason(reason);
     return false;
 }
 

@@ -1,0 +1,283 @@
+// SPDX-FileCopyrightText: 2026 Zentile developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Games that share a data folder: each other game is this program again, started with
+// --game, so that the same tests run wherever processes can be started and killed.
+#include "scores/HighScoreFile.h"
+#include "scores/HighScores.h"
+#include "storage/FileLock.h"
+#include "support/FileBytes.h"
+#include "support/ScoreBytes.h"
+#include "support/TestGame.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTest>
+#include <QThread>
+
+#include <cstdio>
+#include <memory>
+
+#ifdef Q_OS_LINUX
+#include "SystemFaults.h"
+#endif
+
+namespace {
+
+// Ten records that no reset makes, told apart from the empty table byte for byte.
+HighScoreFile::Table killTable()
+{
+    HighScoreFile::Table table = HighScoreFile::emptyTable();
+    for (int n = 0; n < HighScoreFile::Places; ++n)
+        table[n] = {qint16(n + 1), qint16(1000 - n), HighScoreRecord::encodeName(QStringLiteral("Kill %1").arg(n))};
+    return table;
+}
+
+QByteArray bytesOf(const HighScoreFile::Table &table)
+{
+    QByteArray bytes;
+    for (const auto &record : table)
+        bytes += record.toBytes();
+    return bytes;
+}
+
+bool saveTable(const HighScoreFile &file, const HighScoreFile::Table &table, QString *error)
+{
+    return file.update([&table](HighScoreFile::Table &onDisk) { return (onDisk = table), true; }, error);
+}
+
+void say(const char *line)
+{
+    std::fputs(line, stdout);
+    std::fflush(stdout);
+}
+
+// The other game. "scores DIR G": saves two scores of game G. "resave DIR": saves two tables in
+// turn until killed. "lock DIR": holds the games' lock until killed. "open FILE MS": holds the
+// file open for reading, MS milliseconds or until killed when MS is 0.
+int otherGame(const QStringList &args)
+{
+#ifdef Q_OS_LINUX
+    SystemFaults::flockFails = qEnvironmentVariableIsSet("ZENTILE_TEST_NO_FLOCK");
+#endif
+    // QLockFile warns of each lock of the system's it cannot add to its own.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+    const QString mode = args.value(0), path = args.value(1);
+    const HighScoreFile file(path);
+    QString error;
+    if (mode == QLatin1String("scores")) {
+        const int g = args.value(2).toInt();
+        for (int n = 0; n < 2; ++n)
+            file.update([&](HighScoreFile::Table &t) { return HighScores::enter(t, 100 + 10 * g + n, QStringLiteral("Game %1").arg(g)); }, &error);
+        return 0;
+    }
+    if (mode == QLatin1String("resave")) {
+        say("SAVING\n");
+        for (bool even = true;; even = !even)
+            saveTable(file, even ? killTable() : HighScoreFile::emptyTable(), &error);
+    }
+    if (mode == QLatin1String("lock")) {
+        FileLock lock(path);
+        if (!lock.lock())
+            return 1;
+        say("LOCKED\n");
+        for (;;)
+            QThread::sleep(1);
+    }
+    if (mode == QLatin1String("open")) {
+        QFile held(path);
+        if (!held.open(QIODevice::ReadOnly))
+            return 1;
+        say("OPEN\n");
+        const int ms = args.value(2).toInt();
+        for (int slept = 0; ms == 0 || slept < ms; slept += 10)
+            QThread::msleep(10);
+        return 0;
+    }
+    return 2;
+}
+
+// Another game, started; it has reached `ready` when it printed it.
+std::unique_ptr<QProcess> startGame(const QStringList &args, bool noFlock = false)
+{
+    auto game = std::make_unique<QProcess>();
+    game->setProgram(QCoreApplication::applicationFilePath());
+    game->setArguments(QStringList{QStringLiteral("--game")} + args);
+    game->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    if (noFlock)
+        env.insert(QStringLiteral("ZENTILE_TEST_NO_FLOCK"), QStringLiteral("1"));
+    game->setProcessEnvironment(env);
+    game->start();
+    return game;
+}
+
+bool reached(QProcess &game, const char *ready)
+{
+    QByteArray out;
+    while (!out.contains(ready) && game.waitForReadyRead(30000))
+        out += game.readAllStandardOutput();
+    return out.contains(ready);
+}
+
+QStringList entries(const QString &dir)
+{
+    return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+} // namespace
+
+class TestSharedFolder : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void gamesEndTogether_data();
+    void gamesEndTogether();
+    void killedWhileSaving();
+    void anotherGameInTheWay_data();
+    void anotherGameInTheWay();
+};
+
+void TestSharedFolder::gamesEndTogether_data()
+{
+    QTest::addColumn<bool>("noFlock");
+    QTest::addColumn<bool>("lockFileBlocked");
+    QTest::newRow("the folder's lock") << false << false;
+    QTest::newRow("a folder without flock (ENOLCK)") << true << false;
+    QTest::newRow("no flock, a folder in the lock file's place") << true << true;
+}
+
+void TestSharedFolder::gamesEndTogether()
+{
+    // Four games save two scores each at once, in rounds; every score must stay.
+    QFETCH(bool, noFlock);
+    QFETCH(bool, lockFileBlocked);
+#ifndef Q_OS_LINUX
+    if (noFlock && !lockFileBlocked)
+        QSKIP("the lock file is this system's only lock: the first row has tried it");
+#endif
+    QTemporaryDir tmp;
+    QVERIFY(!lockFileBlocked || QDir(tmp.path()).mkdir(FileLock::lockFileName()));
+    const HighScoreFile file(tmp.path());
+    int kept = 0;
+    for (int round = 0; round < 5; ++round) {
+        QString error;
+        QVERIFY(saveTable(file, HighScoreFile::emptyTable(), &error));
+        std::vector<std::unique_ptr<QProcess>> games;
+        for (int g = 0; g < 4; ++g)
+            games.push_back(startGame({QStringLiteral("scores"), tmp.path(), QString::number(g)}, noFlock));
+        for (const auto &game : games)
+            QVERIFY(game->waitForFinished(60000) && game->exitCode() == 0);
+        const auto table = file.read(&error);
+        QVERIFY(table);
+        kept += int(std::count_if(table->begin(), table->end(), [](const HighScoreRecord &r) { return r.Score >= 100; }));
+    }
+    qInfo("%d of 40 scores kept", kept);
+    QCOMPARE(kept, 40);
+    QCOMPARE(entries(tmp.path()).filter(QStringLiteral("zentile")), lockFileBlocked ? QStringList{FileLock::lockFileName()} : QStringList());
+}
+
+void TestSharedFolder::killedWhileSaving()
+{
+    QTemporaryDir tmp;
+    const HighScoreFile file(tmp.path());
+    QString error;
+    QVERIFY2(saveTable(file, HighScoreFile::emptyTable(), &error), qPrintable(error));
+
+    // Another game saves the two tables in turn until it is killed at a random moment.
+    QElapsedTimer clock;
+    clock.start();
+    int kills = 0;
+    int temporariesSeen = 0;
+    QSet<QByteArray> seen;
+    while (kills < 300 && clock.elapsed() < 20000) {
+        const auto game = startGame({QStringLiteral("resave"), tmp.path()});
+        QVERIFY(reached(*game, "SAVING"));
+        QThread::usleep(QRandomGenerator::global()->bounded(500, 20000));
+        game->kill();
+        QVERIFY(game->waitForFinished(30000));
+        ++kills;
+        const QByteArray now = FileBytes::read(file.path());
+        QVERIFY2(now == bytesOf(HighScoreFile::emptyTable()) || now == bytesOf(killTable()), "the table is not whole after a kill");
+        seen.insert(now);
+        temporariesSeen += entries(tmp.path()).filter(QRegularExpression(QStringLiteral("^\\.HighScore\\.kvz\\.zentile-\\w{6}$"))).size();
+    }
+    // The next save clears what the killed ones left, and nothing else: one more stale
+    // temporary of the game's naming goes, a player's file of a near name stays.
+    QVERIFY(FileBytes::write(tmp.filePath(QStringLiteral(".HighScore.kvz.zentile-Ab12Cd")), "stale"));
+    QVERIFY(FileBytes::write(tmp.filePath(QStringLiteral("HighScore.kvz.Ab12Cd")), "mine"));
+    QVERIFY2(saveTable(file, killTable(), &error), qPrintable(error));
+    QCOMPARE(entries(tmp.path()), (QStringList{QStringLiteral("HighScore.kvz"), QStringLiteral("HighScore.kvz.Ab12Cd")}));
+    QCOMPARE(FileBytes::read(file.path()), bytesOf(killTable()));
+    qInfo("%d kills in %lld ms; %d tables seen; %d temporaries seen after kills, none left", kills, clock.elapsed(),
+          int(seen.size()), temporariesSeen);
+}
+
+void TestSharedFolder::anotherGameInTheWay_data()
+{
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<int>("holdMs");
+    QTest::addColumn<bool>("killed");
+    QTest::newRow("the lock of a game killed while saving") << QStringLiteral("lock") << 0 << true;
+    QTest::newRow("the table held open by a game for a moment") << QStringLiteral("open") << 300 << false;
+    QTest::newRow("the table held open by a game throughout") << QStringLiteral("open") << 0 << false;
+}
+
+void TestSharedFolder::anotherGameInTheWay()
+{
+    // A high score saved while another game holds the lock or the table: saved soon, or
+    // refused with a box that says why, with the table as it was and nothing left behind.
+    QFETCH(QString, mode);
+    QFETCH(int, holdMs);
+    QFETCH(bool, killed);
+    TestGame g;
+    const QByteArray before = bytesOf(killTable());
+    QVERIFY(FileBytes::write(g.highScorePath(), before));
+    const auto other = startGame({mode, mode == QLatin1String("lock") ? g.dir.path() : g.highScorePath(), QString::number(holdMs)});
+    QVERIFY(reached(*other, mode == QLatin1String("lock") ? "LOCKED" : "OPEN"));
+    if (killed) {
+        other->kill();
+        QVERIFY(other->waitForFinished(30000));
+    }
+    g.model.setScore(2000);
+    g.dialogs.textAnswers = {QStringLiteral("Late")};
+    QElapsedTimer clock;
+    clock.start();
+    g.game.highScores.CheckHighScore();
+    const qint64 took = clock.elapsed();
+    other->kill();
+    other->waitForFinished(30000);
+    const QByteArray after = FileBytes::read(g.highScorePath());
+    const bool refused = g.dialogs.shown.size() == 2;
+    qInfo("%s in %lld ms%s", refused ? "refused" : "saved", took, refused ? qPrintable(QStringLiteral(": ") + g.dialogs.shown[1].text) : "");
+    QVERIFY2(took < 5000, "the save waited too long");
+    if (refused) {
+        // Only Windows keeps a file that another program holds open from being replaced.
+        QVERIFY(mode == QLatin1String("open") && holdMs == 0);
+#ifndef Q_OS_WIN
+        QFAIL("a table held open kept the save from replacing it");
+#endif
+        QVERIFY2(g.dialogs.shown[1].text.startsWith(QStringLiteral("Your high score could not be saved in ")), qPrintable(g.dialogs.shown[1].text));
+        QCOMPARE(after, before);
+    } else {
+        QCOMPARE(g.dialogs.shown.size(), 1);
+        QCOMPARE(after.left(24), ScoreBytes::record(1, 2000, ScoreBytes::name("Late")));
+    }
+    QCOMPARE(entries(g.dir.path()), QStringList{QStringLiteral("HighScore.kvz")});
+}
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    if (argc > 1 && qstrcmp(argv[1], "--game") == 0)
+        return otherGame(app.arguments().mid(2));
+    TestSharedFolder test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_sharedfolder.moc"

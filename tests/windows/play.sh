@@ -1,0 +1,163 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Zentile developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# The Windows package as a player gets it: the .zip that cpack writes is unpacked, every DLL
+# that its programs import is checked to be in it or to be Windows' own, and zentile.exe is
+# played under Wine on its own Xvfb display, in a fresh Wine prefix, one whole game by keys:
+# Start, a word, Finish, the name box, the word's box, Exit. First from a folder the player
+# may write, where the files land beside the game; then from a read-only one, where they land
+# in %APPDATA%\zentile. Usage: play.sh BUILD_DIR OUTPUT_DIR (screenshots go to OUTPUT_DIR).
+set -euo pipefail
+. "$(dirname "$0")/../e2e/common.sh"
+
+build=$1
+out=$2
+work=$(mktemp -d)
+xvfb_pid=
+cleanup() {
+    WINEPREFIX=$work/wine wineserver -k 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() {
+    echo "FAIL: $*" >&2
+    import -window root "$out/windows-failure.png" 2>/dev/null || true
+    exit 1
+}
+
+# The package, unpacked where nothing else of the build is.
+(cd "$build" && cpack -G ZIP -B "$work/package" >/dev/null) || fail "cpack -G ZIP failed"
+zip=$(ls "$work"/package/zentile-*.zip)
+(cd "$work" && cmake -E tar xf "$zip")
+game=$(dirname "$(find "$work" -path "$work/package" -prune -o -name zentile.exe -print)")
+[ -f "$game/zentile.exe" ] || fail "no zentile.exe in $zip"
+file "$game/zentile.exe" | grep -q 'PE32+ executable (GUI) x86-64' || fail "zentile.exe is not a 64-bit Windows GUI program"
+echo "$(basename "$zip"): $(cd "$game" && find . -type f | wc -l) files"
+
+# Windows' own DLLs, which no package carries.
+system='^(kernel32|user32|gdi32|advapi32|shell32|shcore|ole32|oleaut32|comdlg32|imm32|winmm|ws2_32|shlwapi|uxtheme|dwmapi|version|netapi32|userenv|mpr|msvcrt|wtsapi32|authz|d3d9|d3d11|dxgi|api-ms-win-.*)\.dll$'
+missing=
+while IFS= read -r binary; do
+    for dll in $(x86_64-w64-mingw32-objdump -p "$binary" | sed -n 's/^\tDLL Name: //p'); do
+        lower=${dll,,}
+        [[ $lower =~ $system ]] && continue
+        find "$game" -maxdepth 1 -iname "$dll" | grep -q . || missing+=" ${binary#"$game"/}:$dll"
+    done
+done < <(find "$game" -iname '*.exe' -o -iname '*.dll')
+[ -z "$missing" ] || fail "imported but not in the package:$missing"
+
+export WINEPREFIX=$work/wine WINEDEBUG=-all WINEDLLOVERRIDES='winemenubuilder.exe,mscoree,mshtml=d'
+wine=/usr/lib/wine/wine64
+[ -x "$wine" ] || wine=$(command -v wine64 || command -v wine)
+start_xvfb "$work"
+
+# Waits for a top-level window with exactly this title; prints its id.
+window() {
+    local id
+    id=$(timeout 30 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n1) || true
+    [ -n "$id" ] || fail "no window titled '$1'"
+    echo "$id"
+}
+gone() {
+    for _ in $(seq 100); do
+        xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
+        sleep 0.1
+    done
+    fail "the window '$1' stayed open"
+}
+keys() {
+    for key in "$@"; do
+        xdotool key "$key"
+        sleep 0.3
+    done
+}
+# Waits up to 10 s for file $1 to hold $2 bytes.
+sized() {
+    for _ in $(seq 100); do
+        [ "$(stat -c %s "$1" 2>/dev/null)" = "$2" ] && return 0
+        sleep 0.1
+    done
+    fail "$1 is not $2 bytes"
+}
+
+# One whole game by keys; the files are expected in folder $1.
+play() {
+    local data=$1 main box word score
+    "$wine" "$game/zentile.exe" >"$work/game.log" 2>&1 &
+    local pid=$!
+    main=$(window Zentile)
+    eval "$(xdotool getwindowgeometry --shell "$main")"
+    [ "$WIDTH" -eq 599 ] && [ "$HEIGHT" -gt 534 ] || fail "unexpected window size ${WIDTH}x${HEIGHT}"
+    xdotool windowfocus --sync "$main"
+    # The word list has the focus: Tab to Start Game, Space; then the first three tiles.
+    keys Tab space space Right space Right space Return
+    import -window root "$out/windows-playing.png" 2>/dev/null || true
+    # Finish Game stands just before the board in the focus order; the next tick ends the game.
+    keys shift+Tab space
+    box=$(window "High Score")
+    xdotool windowfocus --sync "$box"
+    keys ctrl+a
+    xdotool type --delay 40 Tester
+    keys Return
+    gone "High Score"
+    box=$(window "Add Word")
+    xdotool windowfocus --sync "$box"
+    keys Return
+    gone "Add Word"
+    sized "$data/Dictionary.kvz" 5
+    sized "$data/HighScore.kvz" 240
+    xdotool windowfocus --sync "$main"
+    keys ctrl+q
+    wait_exit "$pid"
+    [ "$exit_status" = 0 ] || { cat "$work/game.log" >&2; fail "zentile.exe did not exit cleanly (${exit_status:-still running})"; }
+
+    # One word of three capitals, ended by CR LF; first place for Tester with its points,
+    # and the places below it under their ranks, never written.
+    word=$(head -c 3 "$data/Dictionary.kvz")
+    [[ $word =~ ^[A-Z]{3}$ ]] && [ "$(tail -c 2 "$data/Dictionary.kvz" | od -An -tx1 | tr -d ' \n')" = 0d0a ] ||
+        fail "Dictionary.kvz is not one CR LF-ended word of three capitals"
+    score=$(od -An -tu2 -j2 -N2 "$data/HighScore.kvz" | tr -d ' ')
+    [ "$(head -c 2 "$data/HighScore.kvz" | od -An -tx1 | tr -d ' \n')" = 0100 ] && [ "$score" -ge 3 ] && [ "$score" -le 30 ] &&
+        [ "$(dd if="$data/HighScore.kvz" bs=1 skip=4 count=20 2>/dev/null)" = "Tester              " ] ||
+        fail "the first record of HighScore.kvz is not Tester's"
+    for rank in 2 3 4 5 6 7 8 9 10; do
+        [ "$(dd if="$data/HighScore.kvz" bs=1 skip=$((24 * rank - 24)) count=24 2>/dev/null | od -An -tx1 | tr -d ' \n')" = \
+            "$(printf '%02x00' "$rank")$(printf '0%.0s' $(seq 44))" ] || fail "record $rank of HighScore.kvz was written"
+    done
+    echo "played $word for $score points; the files are in $data"
+}
+
+"$wine" wineboot --init >/dev/null 2>&1
+wineserver --wait
+
+# A folder the player may write: the files stay beside the game.
+play "$game"
+rm "$game/Dictionary.kvz" "$game/HighScore.kvz"
+
+# A folder the player may not write, as Program Files: the files go to %APPDATA%\zentile, and
+# none beside the game. Root writes anywhere, so there the folder is mounted read-only in a
+# mount namespace of the test's own, with a Wine server of its own.
+appdata=$(find "$WINEPREFIX/drive_c/users" -maxdepth 3 -path '*/AppData/Roaming' | head -n1)
+[ -d "$appdata" ] || fail "the Wine prefix has no AppData\\Roaming folder"
+wineserver -k 2>/dev/null || true
+wineserver --wait 2>/dev/null || true
+if [ "$(id -u)" -eq 0 ]; then
+    command -v unshare >/dev/null || fail "unshare is missing"
+    export -f play window gone keys sized fail wait_exit
+    export game work out wine
+    unshare --mount --propagation private bash -c '
+        set -euo pipefail
+        mount --bind "$game" "$game"
+        mount -o remount,bind,ro "$game"
+        if touch "$game/.probe" 2>/dev/null; then fail "the read-only folder takes files"; fi
+        play "$1"' bash "$appdata/zentile"
+else
+    chmod a-w "$game"
+    play "$appdata/zentile"
+    chmod u+w "$game"
+fi
+[ ! -e "$game/Dictionary.kvz" ] && [ ! -e "$game/HighScore.kvz" ] || fail "a file was written beside the read-only game"
+echo "PASS"
