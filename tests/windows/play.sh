@@ -49,6 +49,7 @@ while IFS= read -r binary; do
 done < <(find "$game" -iname '*.exe' -o -iname '*.dll')
 [ -z "$missing" ] || fail "imported but not in the package:$missing"
 
+unset QT_QPA_PLATFORM
 export WINEPREFIX=$work/wine WINEDEBUG=-all WINEDLLOVERRIDES='winemenubuilder.exe,mscoree,mshtml=d'
 wine=/usr/lib/wine/wine64
 [ -x "$wine" ] || wine=$(command -v wine64 || command -v wine)
