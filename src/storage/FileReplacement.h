@@ -46,6 +46,8 @@ private:
     bool fail(int code, const QString &about);
     bool fail(const QString &reason, const QString &about);
     bool linkUnnamed(const QByteArray &name);
+    // The no-replace rename where the folder refuses rename flags; false with errno set.
+    bool renameUnlessTaken(const QByteArray &target);
     void discard();
 
     QString m_path;

@@ -33,6 +33,23 @@ extern "C" int flock(int fd, int operation) noexcept
     return flockFails ? (errno = ENOLCK, -1) : int(::syscall(SYS_flock, fd, operation));
 }
 
+extern "C" int renameat2(int olddirfd, const char *oldpath, int newdirfd, const char *newpath, unsigned int flags) noexcept
+{
+    if (noRenameFlags && flags != 0)
+        return errno = EINVAL, -1;
+    return int(::syscall(SYS_renameat2, olddirfd, oldpath, newdirfd, newpath, flags));
+}
+
+extern "C" int linkat(int olddirfd, const char *oldpath, int newdirfd, const char *newpath, int flags) noexcept
+{
+    return noRenameFlags ? (errno = EPERM, -1) : int(::syscall(SYS_linkat, olddirfd, oldpath, newdirfd, newpath, flags));
+}
+
+extern "C" int link(const char *oldpath, const char *newpath) noexcept
+{
+    return linkat(AT_FDCWD, oldpath, AT_FDCWD, newpath, 0);
+}
+
 extern "C" int openat(int dirfd, const char *path, int flags, ...)
 {
     mode_t mode = 0;

@@ -12,4 +12,5 @@ inline std::atomic<bool> syncFails = false;      // fsync, fdatasync: EIO
 inline std::atomic<int> chmodFails = 0;          // fchmod: this errno
 inline std::atomic<bool> flockFails = false;     // flock: ENOLCK, as some network folders
 inline std::atomic<bool> noUnnamedFiles = false; // openat(O_TMPFILE): EOPNOTSUPP, as FAT
+inline std::atomic<bool> noRenameFlags = false;  // renameat2 with flags: EINVAL, link: EPERM, as FUSE FAT
 } // namespace SystemFaults

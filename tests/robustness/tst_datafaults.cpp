@@ -525,6 +525,7 @@ void TestDataFaults::seedCopy_data()
     QTest::newRow("a folder as the seed table") << QStringLiteral("folder");
     QTest::newRow("a 16 GiB sparse seed table") << QStringLiteral("sparse");
     QTest::newRow("seed copies killed, no unnamed files") << QStringLiteral("killed");
+    QTest::newRow("a folder refusing rename flags and links") << QStringLiteral("noflags");
 }
 
 void TestDataFaults::seedCopy()
@@ -547,6 +548,17 @@ void TestDataFaults::seedCopy()
         QCOMPARE(outcome.boxes.size(), 1);
         QVERIFY2(outcome.boxes.first().text.contains((fifo ? seedWords : seedTable) + QStringLiteral(": ")), qPrintable(outcome.boxes.first().text));
         QVERIFY(entries(playerDir).isEmpty());
+    } else if (seed == QStringLiteral("noflags")) {
+        // As a FUSE folder: the seed is copied and written to all the same.
+        QVERIFY(FileBytes::write(seedWords, Words));
+        QVERIFY(FileBytes::write(seedTable, ScoreBytes::table(ScoreBytes::tenEntries())));
+        noRenameFlags = noUnnamedFiles = true;
+        const auto undo = qScopeGuard([] { noRenameFlags = noUnnamedFiles = false; });
+        QVERIFY(inChildOn(Operation::AddWord).boxes.isEmpty());
+        QVERIFY(inChildOn(Operation::SaveScore).boxes.size() == 1);
+        QCOMPARE(FileBytes::read(ownWords), Words + "SCUBA\r\n");
+        QCOMPARE(FileBytes::read(ownTable).left(24), ScoreBytes::record(1, 500, ScoreBytes::name("Alice")));
+        QCOMPARE(entries(playerDir), (QStringList{QStringLiteral("Dictionary.kvz"), QStringLiteral("HighScore.kvz")}));
     } else if (seed == QStringLiteral("sparse")) {
         QFile file(seedTable);
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(ScoreBytes::table(ScoreBytes::tenEntries())) > 0 && file.resize(SparseSize)

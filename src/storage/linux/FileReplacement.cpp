@@ -198,6 +198,26 @@ bool FileReplacement::linkUnnamed(const QByteArray &name)
     return true;
 }
 
+bool FileReplacement::renameUnlessTaken(const QByteArray &target)
+{
+    // Some FUSE and network folders know no rename flags. A second link fails where the name
+    // is taken; where links are refused too, the games' lock keeps the name free meanwhile.
+    if (errno != EINVAL && errno != ENOSYS)
+        return false;
+    if (::linkat(m_folderFd, m_name.constData(), m_folderFd, target.constData(), 0) == 0) {
+        ::unlinkat(m_folderFd, m_name.constData(), 0);
+        return true;
+    }
+    if (errno == EEXIST)
+        return false;
+    struct stat info{};
+    if (::fstatat(m_folderFd, target.constData(), &info, AT_SYMLINK_NOFOLLOW) == 0) {
+        errno = EEXIST;
+        return false;
+    }
+    return ::renameat(m_folderFd, m_name.constData(), m_folderFd, target.constData()) == 0;
+}
+
 bool FileReplacement::commit(bool replace)
 {
     if (::fdatasync(m_fd) != 0 && errno != EINVAL)
@@ -213,7 +233,8 @@ bool FileReplacement::commit(bool replace)
         return true;
     }
     if (!replace) {
-        if (::renameat2(m_folderFd, m_name.constData(), m_folderFd, target.constData(), RENAME_NOREPLACE) != 0)
+        if (::renameat2(m_folderFd, m_name.constData(), m_folderFd, target.constData(), RENAME_NOREPLACE) != 0
+            && !renameUnlessTaken(target))
             return fail(errno, errno == EEXIST ? m_path : m_folder);
         m_name.clear();
         ::fsync(m_folderFd);
@@ -249,10 +270,12 @@ void FileReplacement::discard()
 
 void FileReplacement::removeLeftovers(const QString &path)
 {
-    DIR *folder = ::opendir(QFile::encodeName(QFileInfo(path).path()).constData());
+    // Where the temporaries are made: beside a linked file's target.
+    const QString target = targetOf(path);
+    DIR *folder = ::opendir(QFile::encodeName(QFileInfo(target).path()).constData());
     if (!folder)
         return;
-    const QByteArray prefix = temporaryPrefix(path);
+    const QByteArray prefix = temporaryPrefix(target);
     while (const dirent *entry = ::readdir(folder)) {
         struct stat info{};
         if (isTemporaryName(entry->d_name, prefix) && ::fstatat(::dirfd(folder), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0

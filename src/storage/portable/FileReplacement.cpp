@@ -50,7 +50,10 @@ bool isTemporaryName(const QString &name, const QString &prefix)
     if (name.size() != prefix.size() + SuffixLength || !name.startsWith(prefix))
         return false;
     const QStringView suffix = QStringView(name).sliced(prefix.size());
-    return std::all_of(suffix.begin(), suffix.end(), [](QChar c) { return c.isDigit() || (c.unicode() < 128 && c.isLetter()); });
+    // Only the ASCII letters and digits the game writes: other scripts' digits are a player's.
+    return std::all_of(suffix.begin(), suffix.end(), [](QChar c) {
+        return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9');
+    });
 }
 
 QString targetOf(const QString &path)
@@ -245,8 +248,10 @@ void FileReplacement::discard()
 
 void FileReplacement::removeLeftovers(const QString &path)
 {
-    const QString prefix = temporaryPrefix(path);
-    const QDir folder = QFileInfo(path).absoluteDir();
+    // Where the temporaries are made: beside a linked file's target.
+    const QString target = targetOf(path);
+    const QString prefix = temporaryPrefix(target);
+    const QDir folder = QFileInfo(target).absoluteDir();
     for (const QFileInfo &entry : folder.entryInfoList({prefix + QStringLiteral("*")}, QDir::Files | QDir::Hidden | QDir::System)) {
         if (!isTemporaryName(entry.fileName(), prefix) || entry.isSymLink() || !entry.isFile())
             continue;
