@@ -1,15 +1,27 @@
 // SPDX-FileCopyrightText: 2026 Zentile developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scores/HighScoreFile.h"
+#include "storage/FileLock.h"
 #include "support/FileBytes.h"
 #include "support/ScoreBytes.h"
 #include "support/TestGame.h"
 
 #include <QDir>
+#include <QElapsedTimer>
+#include <QLockFile>
+#include <QProcess>
+#include <QScopeGuard>
 #include <QTest>
+
+#include <condition_variable>
+#include <mutex>
+#include <thread>
 
 #ifdef Q_OS_LINUX
 #include <sys/resource.h>
+#endif
+#ifdef ZENTILE_SYSTEM_FAULTS
+#include "robustness/SystemFaults.h"
 #endif
 
 using Kind = ScriptedDialogs::Kind;
@@ -20,6 +32,32 @@ QStringList filesIn(const QString &dir)
 {
     return QDir(dir).entryList(QDir::Files | QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
 }
+
+// Ends the run when the step in its scope hangs, which no check inside the step can do.
+struct Watchdog
+{
+    explicit Watchdog(int ms)
+        : thread([this, ms] {
+            std::unique_lock lock(mutex);
+            if (!ended.wait_for(lock, std::chrono::milliseconds(ms), [this] { return done; }))
+                qFatal("hung for %d ms", ms);
+        })
+    {
+    }
+    ~Watchdog()
+    {
+        {
+            std::lock_guard lock(mutex);
+            done = true;
+        }
+        ended.notify_one();
+        thread.join();
+    }
+    std::mutex mutex;
+    std::condition_variable ended;
+    bool done = false;
+    std::thread thread;
+};
 
 } // namespace
 
@@ -37,6 +75,8 @@ private slots:
     void unusableFile_data();
     void unusableFile();
     void failedWriteKeepsFile();
+    void standingLock_data();
+    void standingLock();
 };
 
 void TestHighScoreFile::reset_data()
@@ -249,6 +289,150 @@ void TestHighScoreFile::failedWriteKeepsFile()
 #else
     QSKIP("needs a Linux file-size limit");
 #endif
+}
+
+enum class Standing { KilledHere, OtherProgram, OtherHost, OtherHostOld, Pid1, Empty, Garbage, ReadOnly, DanglingLink, SelfLink, LiveGame };
+
+void TestHighScoreFile::standingLock_data()
+{
+    QTest::addColumn<int>("standing");
+    QTest::addColumn<bool>("flockFails");
+    const std::pair<Standing, const char *> kinds[] = {
+        {Standing::KilledHere, "left by a game killed here"}, {Standing::OtherProgram, "naming a live process of another name"},
+        {Standing::OtherHost, "another host, fresh"}, {Standing::OtherHostOld, "another host, 2 days old"},
+        {Standing::Pid1, "PID 1"}, {Standing::Empty, "0 bytes"}, {Standing::Garbage, "garbage"},
+        {Standing::ReadOnly, "read-only, of a killed game"}, {Standing::DanglingLink, "dangling link"},
+        {Standing::SelfLink, "link to itself"}, {Standing::LiveGame, "held by a live game"}};
+    QList<std::pair<bool, const char *>> modes = {{false, "lock files"}};
+#if defined(ZENTILE_SYSTEM_FAULTS) && !defined(ZENTILE_PORTABLE_STORAGE)
+    modes = {{false, "folder lock"}, {true, "no flock"}};
+#endif
+    for (const auto &[flockFails, mode] : modes)
+        for (const auto &[standing, what] : kinds)
+            QTest::addRow("%s, %s", mode, what) << int(standing) << flockFails;
+}
+
+void TestHighScoreFile::standingLock()
+{
+    QFETCH(int, standing);
+    QFETCH(bool, flockFails);
+    const auto kind = Standing(standing);
+#ifndef Q_OS_UNIX
+    if (kind == Standing::DanglingLink || kind == Standing::SelfLink)
+        QSKIP("needs symbolic links");
+#endif
+#ifdef ZENTILE_SYSTEM_FAULTS
+    SystemFaults::flockFails = flockFails;
+    const auto undo = qScopeGuard([] { SystemFaults::flockFails = false; });
+#endif
+    TestGame g;
+    const QString lockPath = g.dir.filePath(FileLock::lockFileName());
+    // This machine's lock lines, as QLockFile writes them, under another PID.
+    const auto linesFor = [&](qint64 pid) {
+        QLockFile own(g.dir.filePath(QStringLiteral("own.lock")));
+        own.lock();
+        const QByteArray lines = FileBytes::read(own.fileName());
+        return QByteArray::number(pid) + lines.mid(lines.indexOf('\n'));
+    };
+    QProcess ended;
+    ended.start(QCoreApplication::applicationFilePath(), {QStringLiteral("-help")});
+    QVERIFY(ended.waitForStarted());
+    const qint64 deadPid = ended.processId();
+    QVERIFY(ended.waitForFinished());
+    const QByteArray otherHost = "4242\nzentile\npc2-elsewhere\n0123456789abcdef\nfedcba9876543210\n";
+
+    FileLock holder(g.dir.path());
+    switch (kind) {
+    case Standing::KilledHere:
+    case Standing::ReadOnly:
+        QVERIFY(FileBytes::write(lockPath, linesFor(deadPid)));
+        QVERIFY(kind != Standing::ReadOnly || QFile::setPermissions(lockPath, QFile::ReadOwner | QFile::ReadOther));
+        break;
+    case Standing::OtherProgram:
+        QVERIFY(FileBytes::write(lockPath, linesFor(QCoreApplication::applicationPid()).replace("tst_highscorefile", "another-program")));
+        break;
+    case Standing::OtherHost:
+    case Standing::OtherHostOld: {
+        QFile file(lockPath);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(otherHost) == otherHost.size() && file.flush());
+        QVERIFY(kind == Standing::OtherHost || file.setFileTime(QDateTime::currentDateTime().addDays(-2), QFileDevice::FileModificationTime));
+        break;
+    }
+    case Standing::Pid1:
+        QVERIFY(FileBytes::write(lockPath, linesFor(1)));
+        break;
+    case Standing::Empty:
+        QVERIFY(FileBytes::write(lockPath, ""));
+        break;
+    case Standing::Garbage:
+        QVERIFY(FileBytes::write(lockPath, QByteArray("\x00\xff\x13zentile?\n\n\x7f", 14)));
+        break;
+    case Standing::DanglingLink:
+        QVERIFY(QFile::link(g.dir.filePath(QStringLiteral("nowhere")), lockPath));
+        break;
+    case Standing::SelfLink:
+        QVERIFY(QFile::link(lockPath, lockPath));
+        break;
+    case Standing::LiveGame:
+        QCOMPARE(holder.lock(), FileLock::Result::Locked);
+        break;
+    }
+    const QByteArray lockBytes = FileBytes::read(lockPath);
+    const QByteArray before = FileBytes::read(g.highScorePath());
+    const int savedWait = FileLock::liveWaitMs;
+    FileLock::liveWaitMs = 1500;
+    const auto restore = qScopeGuard([savedWait] { FileLock::liveWaitMs = savedWait; });
+
+    g.model.setScore(500);
+    g.dialogs.textAnswers = {QStringLiteral("Ann"), QStringLiteral("Ann")};
+    QElapsedTimer clock;
+    clock.start();
+    {
+        const Watchdog limit(20000);
+        g.game.highScores.CheckHighScore();
+        if (kind == Standing::LiveGame) {
+            // "No" leaves the table as it was; "Yes" once the other game is done saves the score.
+            QCOMPARE(FileBytes::read(g.highScorePath()), before);
+            g.dialogs.confirmAnswers = {true};
+            g.dialogs.whileShowing = [&](const ScriptedDialogs::Shown &box) {
+                if (box.kind == Kind::Confirm)
+                    holder.unlock();
+            };
+            g.game.highScores.CheckHighScore();
+        }
+    }
+    const qint64 elapsed = clock.elapsed();
+    qInfo("saved in %lld ms", elapsed);
+
+    if (kind == Standing::LiveGame) {
+        const QString owner = lockBytes.isEmpty() ? QString()
+                                                  : QStringLiteral(" (process %1 on %2)").arg(QCoreApplication::applicationPid()).arg(QString::fromUtf8(lockBytes.split('\n').value(2)));
+        const QString asked = QStringLiteral("Your high score could not be saved in %1: another game%2 is saving. Try again?")
+                                  .arg(QDir::toNativeSeparators(g.dir.path()), owner);
+        QCOMPARE(g.dialogs.shown.size(), 4);
+        for (const int box : {1, 3}) {
+            QCOMPARE(g.dialogs.shown[box].kind, Kind::Confirm);
+            QCOMPARE(g.dialogs.shown[box].title, QStringLiteral("Zentile"));
+            QCOMPARE(g.dialogs.shown[box].text, asked);
+        }
+        // Each try waits the bound, not for good.
+        QVERIFY2(elapsed >= 2 * FileLock::liveWaitMs && elapsed < 2 * FileLock::liveWaitMs + 3000, qPrintable(QString::number(elapsed)));
+    } else {
+        QCOMPARE(g.dialogs.shown.size(), 1);
+        QVERIFY2(elapsed < 3000, qPrintable(QString::number(elapsed)));
+    }
+    QCOMPARE(FileBytes::read(g.highScorePath()).left(24), ScoreBytes::record(1, 500, ScoreBytes::name("Ann")));
+    // No lock stays behind, nor what removing one takes; a link is never removed, and the
+    // folder's own lock leaves lock files alone.
+    const bool link = kind == Standing::DanglingLink || kind == Standing::SelfLink;
+    QVERIFY(!link || QFileInfo(lockPath).isSymLink());
+#ifndef ZENTILE_PORTABLE_STORAGE
+    const bool folderLock = !flockFails;
+#else
+    const bool folderLock = false;
+#endif
+    const QStringList left = QDir(g.dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    QCOMPARE(left, link || (folderLock && kind != Standing::LiveGame) ? QStringList({FileLock::lockFileName(), QStringLiteral("HighScore.kvz")}) : QStringList{QStringLiteral("HighScore.kvz")});
 }
 
 QTEST_GUILESS_MAIN(TestHighScoreFile)
