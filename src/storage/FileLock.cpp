@@ -234,8 +234,7 @@ FileLock::Result FileLock::lockFile()
         unchanged.start();
         while (!isOdd(path)) {
             if (m_lockFile->tryLock(0)) {
-                // What removals of stale locks leave when killed: with the lock held, no
-                // other game is removing one.
+                // What removals of stale locks, QLockFile's and ours, leave when killed.
                 for (const QFileInfo &left : QDir(m_folder).entryInfoList({name + QStringLiteral(".rmlock*")}, QDir::Files | QDir::Hidden))
                     QFile::remove(left.filePath());
                 return Result::Locked;
