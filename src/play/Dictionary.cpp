@@ -91,23 +91,36 @@ QSet<QString> Dictionary::findAll(const QStringList &words) const
 
 bool Dictionary::AddToDictionary(const QString &word)
 {
-    QString reason;
-    QString about = m_path;
-    if (appendLine(Cp1252::encode(word) + QByteArrayLiteral("\r\n"), &reason, &about))
-        return true;
-    m_dialogs.inform(QStringLiteral("The word %1 could not be added to your dictionary in %2: %3.")
-                         .arg(word, QDir::toNativeSeparators(about), reason),
-                     QStringLiteral("Zentile"));
-    return false;
+    for (;;) {
+        QString reason;
+        QString about = m_path;
+        bool busy = false;
+        if (appendLine(Cp1252::encode(word) + QByteArrayLiteral("\r\n"), &reason, &about, &busy))
+            return true;
+        const QString failure = QStringLiteral("The word %1 could not be added to your dictionary in %2: %3.")
+                                    .arg(word, QDir::toNativeSeparators(about), reason);
+        if (!busy) {
+            m_dialogs.inform(failure, QStringLiteral("Zentile"));
+            return false;
+        }
+        // The word is kept for another try once the other game is done.
+        if (!m_dialogs.confirm(failure + QStringLiteral(" Try again?"), QStringLiteral("Zentile")))
+            return false;
+    }
 }
 
-bool Dictionary::appendLine(QByteArray line, QString *reason, QString *about) const
+bool Dictionary::appendLine(QByteArray line, QString *reason, QString *about, bool *busy) const
 {
-    if (!m_folder.prepareWrite(QStringLiteral("Dictionary.kvz"), reason, about))
+    if (!m_folder.prepareWrite(QStringLiteral("Dictionary.kvz"), reason, about, busy))
         return false;
     // The lock of the high-score saves: a roll-back below must never cut another game's line.
     FileLock lock(QFileInfo(m_path).path());
-    lock.lock();
+    if (lock.lock() == FileLock::Result::Busy) {
+        *reason = lock.busyReason();
+        *about = QFileInfo(m_path).path();
+        *busy = true;
+        return false;
+    }
     RegularFile file;
     bool created = false;
     // Read access tells how the last line ends; a file we may only write is appended to all the same.

@@ -28,8 +28,9 @@ public:
 
 private:
     // Adds `line` at the end, whole, or leaves the file as it was; false with the reason,
-    // and in `about` the file that failed when it is the seed or the folder.
-    bool appendLine(QByteArray line, QString *reason, QString *about) const;
+    // and in `about` the file that failed when it is the seed or the folder, or the folder
+    // a live game kept locked, which also sets `busy`.
+    bool appendLine(QByteArray line, QString *reason, QString *about, bool *busy) const;
 
     QString m_path;
     DataFolder m_folder;

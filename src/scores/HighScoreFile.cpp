@@ -61,16 +61,24 @@ std::optional<HighScoreFile::Table> HighScoreFile::read(QString *error) const
     return table;
 }
 
-bool HighScoreFile::update(const std::function<bool(Table &)> &change, QString *error, QString *about) const
+bool HighScoreFile::update(const std::function<bool(Table &)> &change, QString *error, QString *about, bool *busy) const
 {
     QString folder;
     if (!about)
         about = &folder;
-    if (!m_folder.prepareWrite(QStringLiteral("HighScore.kvz"), error, about))
+    if (!m_folder.prepareWrite(QStringLiteral("HighScore.kvz"), error, about, busy))
         return false;
     // Held from the read to the rename, so that two games saving at once keep both entries.
     FileLock lock(QFileInfo(m_path).path());
-    const bool locked = lock.lock();
+    const FileLock::Result result = lock.lock();
+    if (result == FileLock::Result::Busy) {
+        *error = lock.busyReason();
+        *about = QFileInfo(m_path).path();
+        if (busy)
+            *busy = true;
+        return false;
+    }
+    const bool locked = result == FileLock::Result::Locked;
     // Without a lock, the table is read again just before the rename, and a table another
     // game changed meanwhile gets this change made again on top of its own.
     for (int attempt = 0; attempt < 100; ++attempt) {

@@ -31,8 +31,9 @@ public:
     std::optional<Table> read(QString *error) const;
     // Under the table's lock, lets `change` edit the table as it is on disk now and saves the
     // result unless `change` returns false. The file is replaced whole or left as it was;
-    // `about` gets the folder when it is the folder that refused the change.
-    bool update(const std::function<bool(Table &)> &change, QString *error, QString *about = nullptr) const;
+    // `about` gets the folder when it is the folder that refused the change, or that a live
+    // game kept locked, which also sets `busy`.
+    bool update(const std::function<bool(Table &)> &change, QString *error, QString *about = nullptr, bool *busy = nullptr) const;
     // Ranks 1 to 10, scores 0 and the name "...".
     static Table emptyTable();
 

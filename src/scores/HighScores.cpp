@@ -36,10 +36,20 @@ std::optional<HighScoreFile::Table> HighScores::readTable()
 
 void HighScores::updateTable(const std::function<bool(HighScoreFile::Table &)> &change, const QString &failure)
 {
-    QString error;
-    QString about;
-    if (!m_file.update(change, &error, &about))
-        report(failure, error, about);
+    for (;;) {
+        QString error;
+        QString about;
+        bool busy = false;
+        if (m_file.update(change, &error, &about, &busy))
+            return;
+        if (!busy) {
+            report(failure, error, about);
+            return;
+        }
+        // The entry is kept for another try once the other game is done.
+        if (!m_dialogs.confirm(failure.arg(QDir::toNativeSeparators(about), error) + QStringLiteral(" Try again?"), Title))
+            return;
+    }
 }
 
 void HighScores::report(const QString &failure, const QString &error, const QString &about)

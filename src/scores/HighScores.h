@@ -31,7 +31,8 @@ public:
 
 private:
     std::optional<HighScoreFile::Table> readTable();
-    // Saves `change` to the table on disk; `failure` is the box's text, with %1 the file and %2 the reason.
+    // Saves `change` to the table on disk; `failure` is the box's text, with %1 the file and %2
+    // the reason. While a live game keeps the folder locked, the box asks whether to try again.
     void updateTable(const std::function<bool(HighScoreFile::Table &)> &change, const QString &failure);
     // Shows `failure` with the path it is about (the table's when empty) and the reason filled in.
     void report(const QString &failure, const QString &error, const QString &about = {});

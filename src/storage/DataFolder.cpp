@@ -72,7 +72,7 @@ QString DataFolder::readPath(const QString &name) const
     return QFileInfo::exists(seed) ? seed : own;
 }
 
-bool DataFolder::prepareWrite(const QString &name, QString *error, QString *about) const
+bool DataFolder::prepareWrite(const QString &name, QString *error, QString *about, bool *busy) const
 {
     const QString own = filePath(name);
     if (m_seedDir.isEmpty() || QFileInfo::exists(own))
@@ -97,7 +97,14 @@ bool DataFolder::prepareWrite(const QString &name, QString *error, QString *abou
     }
     // Under the games' lock, so that clearing leftovers never takes another game's copy.
     FileLock lock(m_dir);
-    lock.lock();
+    if (lock.lock() == FileLock::Result::Busy) {
+        *error = lock.busyReason();
+        if (about)
+            *about = m_dir;
+        if (busy)
+            *busy = true;
+        return false;
+    }
     FileReplacement::removeLeftovers(own);
     FileReplacement copy(own);
     const qint64 size = source.size();

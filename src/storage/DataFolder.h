@@ -29,8 +29,9 @@ public:
     // The file to read `name` from: the player's copy, or the seed until the player has one.
     QString readPath(const QString &name) const;
     // Makes the player's copy ready for a write: creates the folder and copies the seed in.
-    // `about` gets the seed or the folder when it is what failed.
-    bool prepareWrite(const QString &name, QString *error, QString *about = nullptr) const;
+    // `about` gets the seed or the folder when it is what failed; `busy` is set when a live
+    // game kept the folder locked.
+    bool prepareWrite(const QString &name, QString *error, QString *about = nullptr, bool *busy = nullptr) const;
 
 private:
     QString m_dir;

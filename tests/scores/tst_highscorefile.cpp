@@ -1,15 +1,26 @@
 // SPDX-FileCopyrightText: 2026 Zentile developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scores/HighScoreFile.h"
+#include "storage/FileLock.h"
 #include "support/FileBytes.h"
 #include "support/ScoreBytes.h"
 #include "support/TestGame.h"
 
 #include <QDir>
+#include <QElapsedTimer>
+#include <QLockFile>
+#include <QProcess>
+#include <QScopeGuard>
 #include <QTest>
+
+#include <future>
+#include <thread>
 
 #ifdef Q_OS_LINUX
 #include <sys/resource.h>
+#endif
+#ifdef ZENTILE_SYSTEM_FAULTS
+#include "robustness/SystemFaults.h"
 #endif
 
 using Kind = ScriptedDialogs::Kind;
@@ -37,6 +48,8 @@ private slots:
     void unusableFile_data();
     void unusableFile();
     void failedWriteKeepsFile();
+    void standingLock_data();
+    void standingLock();
 };
 
 void TestHighScoreFile::reset_data()
@@ -249,6 +262,143 @@ void TestHighScoreFile::failedWriteKeepsFile()
 #else
     QSKIP("needs a Linux file-size limit");
 #endif
+}
+
+enum class Standing { KilledHere, OtherProgram, OtherHost, OtherHostOld, Pid1, Empty, Garbage, ReadOnly, DanglingLink, SelfLink, LiveGame };
+
+void TestHighScoreFile::standingLock_data()
+{
+    QTest::addColumn<int>("standing");
+    QTest::addColumn<bool>("folderLock");
+    const char *kinds[] = {"left by a game killed here", "naming a live process of another name", "another host, fresh",
+                           "another host, 2 days old", "PID 1", "0 bytes", "garbage", "read-only, of a killed game",
+                           "dangling link", "link to itself", "held by a live game"};
+    QList<std::pair<bool, const char *>> modes = {{false, "lock files"}};
+#if defined(ZENTILE_SYSTEM_FAULTS) && !defined(ZENTILE_PORTABLE_STORAGE)
+    modes = {{true, "folder lock"}, {false, "no flock"}};
+#endif
+    for (const auto &[folderLock, mode] : modes)
+        for (int k = 0; k <= int(Standing::LiveGame); ++k)
+            QTest::addRow("%s, %s", mode, kinds[k]) << k << folderLock;
+}
+
+void TestHighScoreFile::standingLock()
+{
+    QFETCH(int, standing);
+    QFETCH(bool, folderLock);
+    const auto kind = Standing(standing);
+    const bool link = kind == Standing::DanglingLink || kind == Standing::SelfLink;
+#ifndef Q_OS_UNIX
+    if (link)
+        QSKIP("needs symbolic links");
+#endif
+#ifdef ZENTILE_SYSTEM_FAULTS
+    SystemFaults::flockFails = !folderLock;
+    const auto undo = qScopeGuard([] { SystemFaults::flockFails = false; });
+#endif
+    TestGame g;
+    const QString lockPath = g.dir.filePath(FileLock::lockFileName());
+    // This machine's lock lines, as QLockFile writes them, with another PID.
+    const auto linesFor = [&](qint64 pid) {
+        QLockFile own(g.dir.filePath(QStringLiteral("own.lock")));
+        own.lock();
+        const QByteArray lines = FileBytes::read(own.fileName());
+        return QByteArray::number(pid) + lines.mid(lines.indexOf('\n'));
+    };
+    QProcess ended;
+    ended.start(QCoreApplication::applicationFilePath(), {QStringLiteral("-help")});
+    QVERIFY(ended.waitForStarted());
+    const qint64 deadPid = ended.processId();
+    QVERIFY(ended.waitForFinished());
+
+    FileLock holder(g.dir.path());
+    QFile file(lockPath);
+    const auto plant = [&](const QByteArray &bytes) { return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush(); };
+    const QByteArray otherHost = "4242\nzentile\npc2-elsewhere\n0123456789abcdef\nfedcba9876543210\n";
+    switch (kind) {
+    case Standing::KilledHere:
+    case Standing::ReadOnly:
+        QVERIFY(plant(linesFor(deadPid)) && (kind == Standing::KilledHere || file.setPermissions(QFile::ReadOwner | QFile::ReadOther)));
+        break;
+    case Standing::OtherProgram:
+        QVERIFY(plant(linesFor(QCoreApplication::applicationPid()).replace("tst_highscorefile", "another-program")));
+        break;
+    case Standing::OtherHost:
+    case Standing::OtherHostOld:
+        QVERIFY(plant(otherHost) && (kind == Standing::OtherHost || file.setFileTime(QDateTime::currentDateTime().addDays(-2), QFileDevice::FileModificationTime)));
+        break;
+    case Standing::Pid1:
+        QVERIFY(plant(linesFor(1)));
+        break;
+    case Standing::Empty:
+        QVERIFY(plant(""));
+        break;
+    case Standing::Garbage:
+        QVERIFY(plant(QByteArray("\x00\xff\x13zentile?\n\n\x7f", 14)));
+        break;
+    case Standing::DanglingLink:
+    case Standing::SelfLink:
+        QVERIFY(QFile::link(kind == Standing::SelfLink ? lockPath : g.dir.filePath(QStringLiteral("nowhere")), lockPath));
+        break;
+    case Standing::LiveGame:
+        QCOMPARE(holder.lock(), FileLock::Result::Locked);
+        break;
+    }
+    file.close();
+    const QByteArray lockBytes = FileBytes::read(lockPath);
+    const QByteArray before = FileBytes::read(g.highScorePath());
+    const int savedWait = std::exchange(FileLock::liveWaitMs, 1500);
+    const auto restore = qScopeGuard([savedWait] { FileLock::liveWaitMs = savedWait; });
+
+    g.model.setScore(500);
+    g.dialogs.textAnswers = {QStringLiteral("Ann"), QStringLiteral("Ann")};
+    // A hung save ends the run, which no check inside it could.
+    std::promise<void> finished;
+    std::thread limit([done = finished.get_future()] {
+        if (done.wait_for(std::chrono::seconds(20)) == std::future_status::timeout)
+            qFatal("the save hung");
+    });
+    QElapsedTimer clock;
+    clock.start();
+    g.game.highScores.CheckHighScore();
+    if (kind == Standing::LiveGame) {
+        // "No" leaves the table as it was; "Yes" once the other game is done saves the score.
+        QCOMPARE(FileBytes::read(g.highScorePath()), before);
+        g.dialogs.confirmAnswers = {true};
+        g.dialogs.whileShowing = [&](const ScriptedDialogs::Shown &box) {
+            if (box.kind == Kind::Confirm)
+                holder.unlock();
+        };
+        g.game.highScores.CheckHighScore();
+    }
+    const qint64 elapsed = clock.elapsed();
+    finished.set_value();
+    limit.join();
+    qInfo("saved in %lld ms", elapsed);
+
+    if (kind == Standing::LiveGame) {
+        const QString owner = lockBytes.isEmpty() ? QString()
+                                                  : QStringLiteral(" (process %1 on %2)").arg(QCoreApplication::applicationPid()).arg(QString::fromUtf8(lockBytes.split('\n').value(2)));
+        const QString asked = QStringLiteral("Your high score could not be saved in %1: another game%2 is saving. Try again?")
+                                  .arg(QDir::toNativeSeparators(g.dir.path()), owner);
+        QCOMPARE(g.dialogs.shown.size(), 4);
+        for (const int box : {1, 3}) {
+            QCOMPARE(g.dialogs.shown[box].kind, Kind::Confirm);
+            QCOMPARE(g.dialogs.shown[box].title, QStringLiteral("Zentile"));
+            QCOMPARE(g.dialogs.shown[box].text, asked);
+        }
+        // Each try waits the bound, not for good.
+        QVERIFY2(elapsed >= 2 * FileLock::liveWaitMs && elapsed < 2 * FileLock::liveWaitMs + 3000, qPrintable(QString::number(elapsed)));
+    } else {
+        QCOMPARE(g.dialogs.shown.size(), 1);
+        QVERIFY2(elapsed < 3000, qPrintable(QString::number(elapsed)));
+    }
+    QCOMPARE(FileBytes::read(g.highScorePath()).left(24), ScoreBytes::record(1, 500, ScoreBytes::name("Ann")));
+    // No lock stays behind, nor what removing one takes; a link is never removed, and the
+    // folder's own lock leaves lock files alone.
+    QVERIFY(!link || QFileInfo(lockPath).isSymLink());
+    const QStringList left = QDir(g.dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    QCOMPARE(left, link || (folderLock && kind != Standing::LiveGame) ? QStringList({FileLock::lockFileName(), QStringLiteral("HighScore.kvz")}) : QStringList{QStringLiteral("HighScore.kvz")});
 }
 
 QTEST_GUILESS_MAIN(TestHighScoreFile)

@@ -5,6 +5,7 @@
 // Linux's own calls: every other system builds the portable backend.
 #ifdef Q_OS_LINUX
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLockFile>
 
@@ -13,7 +14,7 @@
 #include <sys/file.h>
 #include <unistd.h>
 
-bool FileLock::lock()
+FileLock::Result FileLock::lock()
 {
     unlock();
     const QByteArray name = QFile::encodeName(m_folder);
@@ -21,18 +22,27 @@ bool FileLock::lock()
         m_fd = ::open(name.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     while (m_fd < 0 && errno == EINTR);
     if (m_fd < 0)
-        return false;
+        return Result::NoLock;
+    QElapsedTimer waited;
+    waited.start();
     for (;;) {
         if (::flock(m_fd, LOCK_EX | LOCK_NB) == 0)
-            return true;
+            return Result::Locked;
         if (errno != EWOULDBLOCK && errno != EINTR) {
             // Some network and FUSE folders take no such lock (ENOLCK, EOPNOTSUPP).
             ::close(m_fd);
             m_fd = -1;
             return lockFile();
         }
-        if (errno == EWOULDBLOCK)
+        if (errno == EWOULDBLOCK) {
+            // The system tells no holder's name; a dead one would have dropped the lock.
+            if (waited.elapsed() >= liveWaitMs) {
+                unlock();
+                m_busyReason = busyText();
+                return Result::Busy;
+            }
             waitTurn();
+        }
     }
 }
 

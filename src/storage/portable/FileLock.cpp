@@ -4,7 +4,7 @@
 
 #include <QLockFile>
 
-bool FileLock::lock()
+FileLock::Result FileLock::lock()
 {
     unlock();
     return lockFile();
