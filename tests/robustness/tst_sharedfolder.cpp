@@ -81,7 +81,7 @@ int otherGame(const QStringList &args)
     }
     if (mode == QLatin1String("lock")) {
         FileLock lock(path);
-        if (!lock.lock())
+        if (lock.lock() != FileLock::Result::Locked)
             return 1;
         say("LOCKED\n");
         for (;;)
