@@ -127,8 +127,12 @@ bool Dictionary::appendLine(QByteArray line, QString *reason, QString *about, bo
     bool readable = file.open(m_path, RegularFile::Read | RegularFile::Append);
     if (!readable && file.isDenied())
         file.open(m_path, RegularFile::Append);
-    if (!file.isOpen() && file.isMissing())
+    if (!file.isOpen() && file.isMissing()) {
         readable = created = file.open(m_path, RegularFile::Read | RegularFile::Append | RegularFile::CreateNew);
+        // Without a lock another game may have made it first: its file is appended to.
+        if (!created && QFileInfo::exists(m_path))
+            readable = file.open(m_path, RegularFile::Read | RegularFile::Append);
+    }
     const qint64 oldSize = file.isOpen() ? file.size() : -1;
     if (oldSize < 0) {
         *reason = file.errorString();

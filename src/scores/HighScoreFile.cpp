@@ -138,7 +138,8 @@ HighScoreFile::Saved HighScoreFile::save(const Table &table, RegularFile &old, Q
         *error = old.errorString();
         return Saved::No;
     }
-    FileReplacement::removeLeftovers(m_path);
+    // Without the lock, another game may be writing a temporary of its own just now.
+    FileReplacement::removeLeftovers(m_path, unlessChangedFrom != nullptr);
     FileReplacement out(m_path);
     QByteArray bytes;
     bytes.reserve(TableSize);

@@ -97,7 +97,8 @@ bool DataFolder::prepareWrite(const QString &name, QString *error, QString *abou
     }
     // Under the games' lock, so that clearing leftovers never takes another game's copy.
     FileLock lock(m_dir);
-    if (lock.lock() == FileLock::Result::Busy) {
+    const FileLock::Result locked = lock.lock();
+    if (locked == FileLock::Result::Busy) {
         *error = lock.busyReason();
         if (about)
             *about = m_dir;
@@ -105,7 +106,7 @@ bool DataFolder::prepareWrite(const QString &name, QString *error, QString *abou
             *busy = true;
         return false;
     }
-    FileReplacement::removeLeftovers(own);
+    FileReplacement::removeLeftovers(own, locked != FileLock::Result::Locked);
     FileReplacement copy(own);
     const qint64 size = source.size();
     // A copy another game made first is kept.

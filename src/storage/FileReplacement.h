@@ -39,8 +39,11 @@ public:
     // The file written to: a linked table's target.
     QString path() const { return m_path; }
 
-    // Removes what a game killed while saving `path` left in its folder.
-    static void removeLeftovers(const QString &path);
+    // Removes what a game killed while saving `path` left beside it; with `onlyOld`, as when
+    // no lock keeps other games out, only what no save can still be writing.
+    static void removeLeftovers(const QString &path, bool onlyOld = false);
+    // How long a temporary stands untouched before no live save can be writing it.
+    static constexpr qint64 LeftoverAgeMs = 60000;
 
 private:
     bool fail(int code, const QString &about);

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Games that share a data folder: each other game is this program again, started with
 // --game, so that the same tests run wherever processes can be started and killed.
+#include "play/Dictionary.h"
 #include "scores/HighScoreFile.h"
 #include "scores/HighScores.h"
 #include "storage/FileLock.h"
@@ -55,7 +56,8 @@ void say(const char *line)
     std::fflush(stdout);
 }
 
-// The other game. "scores DIR G": saves two scores of game G. "resave DIR": saves two tables in
+// The other game. "scores DIR G": saves two scores of game G and adds its word, failing if a
+// save or the word fails. "resave DIR": saves two tables in
 // turn until killed. "lock DIR": holds the games' lock until killed. "open FILE MS": holds the
 // file open for reading, MS milliseconds or until killed when MS is 0.
 int otherGame(const QStringList &args)
@@ -70,9 +72,11 @@ int otherGame(const QStringList &args)
     QString error;
     if (mode == QLatin1String("scores")) {
         const int g = args.value(2).toInt();
+        bool saved = true;
         for (int n = 0; n < 2; ++n)
-            file.update([&](HighScoreFile::Table &t) { return HighScores::enter(t, 100 + 10 * g + n, QStringLiteral("Game %1").arg(g)); }, &error);
-        return 0;
+            saved = file.update([&](HighScoreFile::Table &t) { return HighScores::enter(t, 100 + 10 * g + n, QStringLiteral("Game %1").arg(g)); }, &error) && saved;
+        ScriptedDialogs dialogs;
+        return saved && Dictionary(path, dialogs).AddToDictionary(QStringLiteral("GAME%1").arg(g)) ? 0 : 1;
     }
     if (mode == QLatin1String("resave")) {
         say("SAVING\n");
@@ -146,28 +150,34 @@ private slots:
 void TestSharedFolder::gamesEndTogether_data()
 {
     QTest::addColumn<bool>("noFlock");
-    QTest::addColumn<bool>("lockFileBlocked");
-    QTest::newRow("the folder's lock") << false << false;
-    QTest::newRow("a folder without flock (ENOLCK)") << true << false;
-    QTest::newRow("no flock, a folder in the lock file's place") << true << true;
+    QTest::addColumn<int>("locksBlocked");
+    QTest::newRow("the folder's lock") << false << 0;
+    QTest::newRow("a folder without flock (ENOLCK)") << true << 0;
+    QTest::newRow("no flock, a folder in the lock file's place") << true << 1;
+    QTest::newRow("no lock at all") << true << 2;
 }
 
 void TestSharedFolder::gamesEndTogether()
 {
-    // Four games save two scores each at once, in rounds; every score must stay.
+    // Four games save two scores each and add a word at once, in rounds: every score stays,
+    // and with no lock at all, where a score may be lost to the race, every word still does
+    // and no save fails.
     QFETCH(bool, noFlock);
-    QFETCH(bool, lockFileBlocked);
+    QFETCH(int, locksBlocked);
 #ifndef Q_OS_LINUX
-    if (noFlock && !lockFileBlocked)
+    if (noFlock && locksBlocked == 0)
         QSKIP("the lock file is this system's only lock: the first row has tried it");
 #endif
     QTemporaryDir tmp;
-    QVERIFY(!lockFileBlocked || QDir(tmp.path()).mkdir(FileLock::lockFileName()));
+    const QStringList blocked = QStringList{FileLock::lockFileName(), QStringLiteral(".zentile-2.lock")}.mid(0, locksBlocked);
+    for (const QString &name : blocked)
+        QVERIFY(QDir(tmp.path()).mkdir(name));
     const HighScoreFile file(tmp.path());
     int kept = 0;
     for (int round = 0; round < 5; ++round) {
         QString error;
         QVERIFY(saveTable(file, HighScoreFile::emptyTable(), &error));
+        QFile::remove(tmp.filePath(QStringLiteral("Dictionary.kvz")));
         std::vector<std::unique_ptr<QProcess>> games;
         for (int g = 0; g < 4; ++g)
             games.push_back(startGame({QStringLiteral("scores"), tmp.path(), QString::number(g)}, noFlock));
@@ -176,10 +186,15 @@ void TestSharedFolder::gamesEndTogether()
         const auto table = file.read(&error);
         QVERIFY(table);
         kept += int(std::count_if(table->begin(), table->end(), [](const HighScoreRecord &r) { return r.Score >= 100; }));
+        QStringList words = QString::fromLatin1(FileBytes::read(tmp.filePath(QStringLiteral("Dictionary.kvz")))).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+        words.sort();
+        QCOMPARE(words, (QStringList{QStringLiteral("GAME0"), QStringLiteral("GAME1"), QStringLiteral("GAME2"), QStringLiteral("GAME3")}));
     }
     qInfo("%d of 40 scores kept", kept);
-    QCOMPARE(kept, 40);
-    QCOMPARE(entries(tmp.path()).filter(QStringLiteral("zentile")), lockFileBlocked ? QStringList{FileLock::lockFileName()} : QStringList());
+    QVERIFY(kept == 40 || locksBlocked == 2);
+    QStringList left = blocked;
+    left.sort();
+    QCOMPARE(entries(tmp.path()).filter(QStringLiteral("zentile")), left);
 }
 
 void TestSharedFolder::killedWhileSaving_data()

@@ -8,6 +8,7 @@
 #include "storage/RegularFile.h"
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -268,7 +269,7 @@ void FileReplacement::discard()
     m_fd = m_folderFd = -1;
 }
 
-void FileReplacement::removeLeftovers(const QString &path)
+void FileReplacement::removeLeftovers(const QString &path, bool onlyOld)
 {
     // Where the temporaries are made: beside a linked file's target.
     const QString target = targetOf(path);
@@ -276,10 +277,11 @@ void FileReplacement::removeLeftovers(const QString &path)
     if (!folder)
         return;
     const QByteArray prefix = temporaryPrefix(target);
+    const qint64 now = QDateTime::currentSecsSinceEpoch();
     while (const dirent *entry = ::readdir(folder)) {
         struct stat info{};
         if (isTemporaryName(entry->d_name, prefix) && ::fstatat(::dirfd(folder), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0
-            && S_ISREG(info.st_mode) && info.st_nlink == 1)
+            && S_ISREG(info.st_mode) && info.st_nlink == 1 && (!onlyOld || (now - info.st_mtime) * 1000 > LeftoverAgeMs))
             ::unlinkat(::dirfd(folder), entry->d_name, 0);
     }
     ::closedir(folder);

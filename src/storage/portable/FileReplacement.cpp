@@ -4,6 +4,7 @@
 
 #include "storage/RegularFile.h"
 
+#include <QDateTime>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -246,14 +247,15 @@ void FileReplacement::discard()
     m_name.clear();
 }
 
-void FileReplacement::removeLeftovers(const QString &path)
+void FileReplacement::removeLeftovers(const QString &path, bool onlyOld)
 {
     // Where the temporaries are made: beside a linked file's target.
     const QString target = targetOf(path);
     const QString prefix = temporaryPrefix(target);
     const QDir folder = QFileInfo(target).absoluteDir();
     for (const QFileInfo &entry : folder.entryInfoList({prefix + QStringLiteral("*")}, QDir::Files | QDir::Hidden | QDir::System)) {
-        if (!isTemporaryName(entry.fileName(), prefix) || entry.isSymLink() || !entry.isFile())
+        if (!isTemporaryName(entry.fileName(), prefix) || entry.isSymLink() || !entry.isFile()
+            || (onlyOld && entry.lastModified().msecsTo(QDateTime::currentDateTime()) <= LeftoverAgeMs))
             continue;
 #ifndef Q_OS_WIN
         // A name of ours linked to a file of the player's is not ours to remove.
