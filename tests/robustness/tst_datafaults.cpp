@@ -36,7 +36,7 @@ namespace {
 
 // In groups, which the set-up tells apart by their order.
 enum class Fault {
-    FileSizeLimit, Fifo, DevZero, Directory, FullTmpfs, ReadOnlyFolder, WritableTableInReadOnlyFolder, FailedSync,
+    FileSizeLimit, Fifo, DevZero, Directory, LinkLoop, LinkIntoMissingFolder, FullTmpfs, ReadOnlyFolder, WritableTableInReadOnlyFolder, FailedSync,
     PlayersFiles, LockDirectory, LockFifo, LockReadOnly, LockOfAnotherOwner, LockLinkElsewhere, SparseTail, ChmodNotSupported, ChmodRefused, LinkedTable, ByteOrderMark
 };
 enum class Operation { SaveScore, Reset, ShowTable, AddWord, LookUp, EndGame };
@@ -203,7 +203,7 @@ void TestDataFaults::faults_data()
     }
     QTest::newRow("full disk: show the table") << FileSizeLimit << Operation::ShowTable << table;
 
-    for (const auto &[fault, name] : {std::pair{Fifo, "FIFO"}, {DevZero, "link to /dev/zero"}, {Directory, "directory"}}) {
+    for (const auto &[fault, name] : {std::pair{Fifo, "FIFO"}, {DevZero, "link to /dev/zero"}, {Directory, "directory"}, {LinkLoop, "link to itself"}}) {
         const QByteArray prefix = QByteArray(name) + ": ";
         QTest::newRow(prefix + "save a score") << fault << Operation::SaveScore << read;
         QTest::newRow(prefix + "reset") << fault << Operation::Reset << reset;
@@ -219,6 +219,7 @@ void TestDataFaults::faults_data()
     QTest::newRow("read-only folder, no table yet: show the table") << ReadOnlyFolder << Operation::ShowTable << table;
     QTest::newRow("writable table in a read-only folder: save a score") << WritableTableInReadOnlyFolder << Operation::SaveScore << saved;
     QTest::newRow("byte-order mark: look up") << ByteOrderMark << Operation::LookUp << QString();
+    QTest::newRow("table linked into a missing folder: save a score") << LinkIntoMissingFolder << Operation::SaveScore << saved;
 }
 
 void TestDataFaults::faults()
@@ -239,7 +240,10 @@ void TestDataFaults::faults()
     const QStringList targets = operation == Operation::EndGame ? QStringList{tablePath, dictionaryPath}
                                                                 : QStringList{onTable ? tablePath : dictionaryPath};
     // A folder that refuses the new table's temporary while the table itself is writable.
-    const QString target = fault == Fault::WritableTableInReadOnlyFolder ? dataDir : targets.first();
+    const QString missing = tmp.filePath(QStringLiteral("missing"));
+    const QString target = fault == Fault::WritableTableInReadOnlyFolder ? dataDir
+                         : fault == Fault::LinkIntoMissingFolder         ? missing
+                                                                         : targets.first();
 
     qsizetype sizeLimit = -1;
     QString expectedFound;
@@ -286,6 +290,13 @@ void TestDataFaults::faults()
     case Fault::LockDirectory:
         for (const QString &path : planted)
             QVERIFY(QDir().mkdir(path));
+        break;
+    case Fault::LinkLoop:
+        for (const QString &path : planted)
+            QVERIFY(QFile::link(path, path));
+        break;
+    case Fault::LinkIntoMissingFolder:
+        QVERIFY(QFile::link(missing + QStringLiteral("/scores.bin"), tablePath));
         break;
     case Fault::FullTmpfs: {
         if (geteuid() != 0 || mount("tmpfs", dataDir.toLocal8Bit().constData(), "tmpfs", 0, "size=64k") != 0)
@@ -417,6 +428,8 @@ void TestDataFaults::faults()
         // Where, and why.
         QCOMPARE(first.title, QStringLiteral("Zentile"));
         QVERIFY2(first.text.contains(target + QStringLiteral(": ")), qPrintable(first.text));
+        QVERIFY2(fault != Fault::LinkLoop || first.text.endsWith(QStringLiteral(": Too many levels of symbolic links.")), qPrintable(first.text));
+        QVERIFY2(fault != Fault::LinkIntoMissingFolder || first.text.endsWith(QStringLiteral(": No such file or directory.")), qPrintable(first.text));
         QVERIFY(first.text.size() > first.text.indexOf(target) + target.size() + 3);
     }
 }

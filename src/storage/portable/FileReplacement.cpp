@@ -159,7 +159,9 @@ bool FileReplacement::open(RegularFile *old)
                 m_file->setPermissions(old->file().permissions());
             return true;
         }
-        if (QFileInfo::exists(file->fileName()) || !QFileInfo(m_folder).isDir())
+        if (const QFileInfo folder(m_folder); !folder.isDir())
+            return fail(folder.exists() ? QStringLiteral("Not a directory") : QStringLiteral("No such file or directory"), m_folder);
+        if (QFileInfo::exists(file->fileName()))
             continue;
         return fail(file->errorString(), m_folder);
     }

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/RegularFile.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #ifdef Q_OS_WIN
@@ -27,6 +28,18 @@ void ignoreSignal(int)
 #endif
 
 // Whether the nearest of the file's folders that exists is a folder, not a file.
+// A link that leads back to itself, where a link to nothing would end.
+bool isLinkLoop(const QFileInfo &file)
+{
+    QFileInfo link = file;
+    for (int depth = 0; depth < 40; ++depth) {
+        if (!link.isSymLink())
+            return false;
+        link = QFileInfo(link.absoluteDir().filePath(link.symLinkTarget()));
+    }
+    return true;
+}
+
 bool underFolder(const QFileInfo &file)
 {
     QFileInfo folder(file.absolutePath());
@@ -74,6 +87,8 @@ bool RegularFile::open(const QString &path, int mode)
         return fail(Failure::Other, info.isDir() ? QStringLiteral("Is a directory") : QStringLiteral("Not a regular file"));
     if (!info.exists() && !underFolder(info))
         return fail(Failure::Other, QStringLiteral("Not a directory"));
+    if (!info.exists() && isLinkLoop(info))
+        return fail(Failure::Other, QStringLiteral("Too many levels of symbolic links"));
     if (!info.exists() && !(mode & (Create | CreateNew)))
         return fail(Failure::Missing, QStringLiteral("No such file or directory"));
     QIODevice::OpenMode qtMode = QIODevice::Unbuffered;
