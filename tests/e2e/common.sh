@@ -30,6 +30,29 @@ wait_exit() {
     done
 }
 
+# Waits up to 30 s for a top-level window with exactly this title; prints its id. The caller
+# defines fail.
+window() {
+    local id
+    id=$(timeout 30 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n1) || true
+    [ -n "$id" ] || fail "no window titled '$1'"
+    echo "$id"
+}
+
+# Answers the box with this title by keys (xdotool's arguments) and waits for it to close.
+answer() {
+    local title=$1 box
+    box=$(window "$title")
+    xdotool windowfocus --sync "$box"
+    shift
+    xdotool "$@"
+    for _ in $(seq 100); do
+        xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1 || return 0
+        sleep 0.1
+    done
+    fail "the box '$title' stayed open"
+}
+
 launcher=/usr/libexec/at-spi-bus-launcher
 
 # Skips (exit 77) unless the tools named and the AT-SPI bus launcher are all here.

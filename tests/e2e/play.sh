@@ -56,14 +56,6 @@ mkdir -m 700 "$work/runtime"
 ) >"$work/game.log" 2>&1 &
 game_pid=$!
 
-# Waits for a top-level window with exactly this title; prints its id.
-window() {
-    local id
-    id=$(timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n1) || true
-    [ -n "$id" ] || fail "no window titled '$1'"
-    echo "$id"
-}
-
 main=$(window Zentile)
 eval "$(xdotool getwindowgeometry --shell "$main")"
 left=$X
@@ -85,19 +77,6 @@ click() {
 tile() {
     local row=$(($1 / 20)) column=$(($1 % 20))
     click $((16 + 23 * column + 11)) $((16 + 23 * row + 11))
-}
-# Answers the box with this title by keys and waits for it to close.
-answer() {
-    local title=$1 box
-    box=$(window "$title")
-    xdotool windowfocus --sync "$box"
-    shift
-    xdotool "$@"
-    for _ in $(seq 50); do
-        xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1 || return 0
-        sleep 0.1
-    done
-    fail "the box '$title' stayed open"
 }
 
 click 236 236             # Start Game

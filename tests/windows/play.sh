@@ -55,20 +55,6 @@ wine=/usr/lib/wine/wine64
 [ -x "$wine" ] || wine=$(command -v wine64 || command -v wine)
 start_xvfb "$work"
 
-# Waits for a top-level window with exactly this title; prints its id.
-window() {
-    local id
-    id=$(timeout 30 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n1) || true
-    [ -n "$id" ] || fail "no window titled '$1'"
-    echo "$id"
-}
-gone() {
-    for _ in $(seq 100); do
-        xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
-        sleep 0.1
-    done
-    fail "the window '$1' stayed open"
-}
 keys() {
     for key in "$@"; do
         xdotool key "$key"
@@ -102,12 +88,8 @@ play() {
     xdotool windowfocus --sync "$box"
     keys ctrl+a
     xdotool type --delay 40 Tester
-    keys Return
-    gone "High Score"
-    box=$(window "Add Word")
-    xdotool windowfocus --sync "$box"
-    keys Return
-    gone "Add Word"
+    answer "High Score" key Return
+    answer "Add Word" key Return
     sized "$data/Dictionary.kvz" 5
     sized "$data/HighScore.kvz" 240
     xdotool windowfocus --sync "$main"
@@ -147,7 +129,7 @@ wineserver -k 2>/dev/null || true
 wineserver --wait 2>/dev/null || true
 if [ "$(id -u)" -eq 0 ]; then
     command -v unshare >/dev/null || fail "unshare is missing"
-    export -f play window gone keys sized fail wait_exit
+    export -f play window answer keys sized fail wait_exit
     export game work out wine
     unshare --mount --propagation private bash -c '
         set -euo pipefail
