@@ -15,13 +15,7 @@ build=$1
 out=$2
 work=$(mktemp -d)
 xvfb_pid=
-cleanup() {
-    WINEPREFIX=$work/wine wineserver -k 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
+trap 'WINEPREFIX=$work/wine wineserver -k 2>/dev/null; kill $xvfb_pid 2>/dev/null; wait 2>/dev/null; rm -rf "$work"' EXIT
 fail() {
     echo "FAIL: $*" >&2
     import -window root "$out/windows-failure.png" 2>/dev/null || true
