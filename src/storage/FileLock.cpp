@@ -17,7 +17,7 @@
 #include <optional>
 
 #ifdef Q_OS_WIN
-#include <qt_windows.h>
+#include <windows.h>
 #elif defined(Q_OS_UNIX)
 #include <cerrno>
 #include <csignal>
