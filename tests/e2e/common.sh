@@ -53,6 +53,36 @@ answer() {
     fail "the box '$title' stayed open"
 }
 
+# Checks the files of one game played as Tester in folder $1: Dictionary.kvz holds one word of
+# three capitals ended by CR LF; HighScore.kvz has Tester first, with the points that program
+# $2 gives the word (without $2, those the file gives, of a three-letter word), and below it
+# the places never written, under their ranks. Prints the word and its points.
+check_played() {
+    local data=$1 word score rank
+    word=$(head -c 3 "$data/Dictionary.kvz" 2>/dev/null) || true
+    if [ "$(stat -c %s "$data/Dictionary.kvz" 2>/dev/null)" != 5 ] || [[ ! $word =~ ^[A-Z]{3}$ ]] ||
+        [ "$(tail -c 2 "$data/Dictionary.kvz" | od -An -tx1 | tr -d ' \n')" != 0d0a ]; then
+        fail "Dictionary.kvz is not one CR LF-ended word of three capitals"
+    fi
+    if [ -n "${2:-}" ]; then
+        score=$("$2" "$word")
+    else
+        score=$(od -An -tu2 -j2 -N2 "$data/HighScore.kvz" | tr -d ' ')
+        [ "$score" -ge 3 ] && [ "$score" -le 30 ] || fail "$score points for a word of three letters"
+    fi
+    byte() { printf "\\x$(printf %02x "$1")"; }
+    if ! cmp -s "$data/HighScore.kvz" <(
+        byte 1; byte 0; byte $((score & 255)); byte $((score >> 8))
+        printf 'Tester%14s' ''
+        for rank in 2 3 4 5 6 7 8 9 10; do
+            byte "$rank"; byte 0; head -c 22 /dev/zero
+        done); then
+        od -Ax -tx1 "$data/HighScore.kvz" >&2
+        fail "HighScore.kvz differs from the expected table"
+    fi
+    echo "played $word for $score points"
+}
+
 launcher=/usr/libexec/at-spi-bus-launcher
 
 # Skips (exit 77) unless the tools named and the AT-SPI bus launcher are all here.
