@@ -32,7 +32,7 @@ file "$game/zentile.exe" | grep -q 'PE32+ executable (GUI) x86-64' || fail "zent
 echo "$(basename "$zip"): $(cd "$game" && find . -type f | wc -l) files"
 
 # Windows' own DLLs, which no package carries.
-system='^(kernel32|user32|gdi32|advapi32|shell32|shcore|ole32|oleaut32|comdlg32|imm32|winmm|ws2_32|shlwapi|uxtheme|dwmapi|version|netapi32|userenv|mpr|msvcrt|wtsapi32|authz|d3d9|d3d11|dxgi|api-ms-win-.*)\.dll$'
+system='^(kernel32|user32|gdi32|advapi32|shell32|shcore|ole32|oleaut32|comdlg32|imm32|winmm|ws2_32|shlwapi|uxtheme|dwmapi|version|netapi32|userenv|mpr|msvcrt|wtsapi32|authz|setupapi|dwrite|d3d9|d3d11|d3d12|dxgi|api-ms-win-.*)\.dll$'
 missing=
 while IFS= read -r binary; do
     for dll in $(x86_64-w64-mingw32-objdump -p "$binary" | sed -n 's/^\tDLL Name: //p'); do
