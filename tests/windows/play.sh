@@ -28,7 +28,9 @@ zip=$(ls "$work"/package/zentile-*.zip)
 (cd "$work" && cmake -E tar xf "$zip")
 game=$(dirname "$(find "$work" -path "$work/package" -prune -o -name zentile.exe -print)")
 [ -f "$game/zentile.exe" ] || fail "no zentile.exe in $zip"
-file "$game/zentile.exe" | grep -q 'PE32+ executable (GUI) x86-64' || fail "zentile.exe is not a 64-bit Windows GUI program"
+# file's wording differs between its versions; these three words it always uses.
+kind=$(file -b "$game/zentile.exe")
+[[ $kind == PE32+* && $kind == *GUI* && $kind == *x86-64* ]] || fail "zentile.exe is not a 64-bit Windows GUI program: $kind"
 echo "$(basename "$zip"): $(cd "$game" && find . -type f | wc -l) files"
 
 # Windows' own DLLs, which no package carries.
