@@ -40,15 +40,18 @@ window() {
 }
 
 # Answers the box with this title by keys (xdotool's arguments) and waits for it to close.
+# A box still taking the focus may miss the keys: they go again every 3 s, three times.
 answer() {
     local title=$1 box
     box=$(window "$title")
-    xdotool windowfocus --sync "$box"
     shift
-    xdotool "$@"
-    for _ in $(seq 100); do
-        xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1 || return 0
-        sleep 0.1
+    for _ in 1 2 3; do
+        xdotool windowfocus --sync "$box" 2>/dev/null || true
+        xdotool "$@"
+        for _ in $(seq 30); do
+            xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1 || return 0
+            sleep 0.1
+        done
     done
     fail "the box '$title' stayed open"
 }
