@@ -40,12 +40,14 @@ window() {
 }
 
 # Answers the box with this title by keys (xdotool's arguments) and waits for it to close.
-# A box still taking the focus may miss the keys: they go again every 3 s, three times.
+# A box still taking the focus may miss the keys: they go again every 3 s, three times. With
+# no window manager, Wine activates a box only when it is clicked: a click on its frame.
 answer() {
     local title=$1 box
     box=$(window "$title")
     shift
     for _ in 1 2 3; do
+        xdotool mousemove --window "$box" 3 3 click 1
         xdotool windowfocus --sync "$box" 2>/dev/null || true
         xdotool "$@"
         for _ in $(seq 30); do
